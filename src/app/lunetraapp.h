@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+class DM1;
+class Interaction;
+class THauptformular;
+class TInfoForm;
+
+// The running program: the data module and every window, each created once at start and
+// kept until the end.
+class LunetraApp {
+public:
+    // Creates the windows in their fixed order and connects to parzelle.mdb in the working
+    // directory. The interaction is the one every message and question goes through.
+    explicit LunetraApp(Interaction& interaction);
+    ~LunetraApp();
+
+    DM1& dm() { return *m_dm; }
+    THauptformular& mainWindow() { return *m_mainWindow; }
+    TInfoForm& infoWindow() { return *m_infoForm; }
+
+private:
+    Interaction& m_interaction;
+    std::unique_ptr<DM1> m_dm;
+    std::unique_ptr<THauptformular> m_mainWindow;
+    TInfoForm* m_infoForm = nullptr;
+};

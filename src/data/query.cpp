@@ -1,0 +1,130 @@
+#include "query.h"
+
+#include "database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+Query::Query(Database& database, const QString& name, const QStringList& initialSql)
+    : m_database(database)
+    , m_name(name)
+    , m_lines(initialSql)
+{
+}
+
+void Query::clearSql()
+{
+    close();
+    m_lines.clear();
+    m_binds.clear();
+}
+
+void Query::addLine(const QString& line)
+{
+    m_lines << line;
+}
+
+void Query::setSql(const QStringList& lines)
+{
+    clearSql();
+    m_lines = lines;
+}
+
+bool Query::open()
+{
+    close();
+    m_lastError.clear();
+    if (!m_database.isOpen()) {
+        m_lastError = QStringLiteral("Keine Verbindung zur Datenbank.");
+        return false;
+    }
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    bool ok = query.prepare(sql());
+    if (ok) {
+        for (const QVariant& value : m_binds)
+            query.addBindValue(value);
+        ok = query.exec();
+    }
+    if (!ok) {
+        m_lastError = query.lastError().databaseText();
+        if (m_lastError.isEmpty())
+            m_lastError = query.lastError().text();
+        return false;
+    }
+    m_rowsAffected = query.isSelect() ? 0 : query.numRowsAffected();
+    if (query.isSelect()) {
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i) {
+            QString field = record.fieldName(i);
+            // The later of two same-named columns is reached as name_1.
+            const QString base = field;
+            for (int n = 1; m_fieldIndex.contains(field.toLower()); ++n)
+                field = base + QStringLiteral("_%1").arg(n);
+            m_fieldIndex.insert(field.toLower(), i);
+            m_fields << field;
+        }
+        while (query.next()) {
+            QVariantList row(record.count());
+            for (int i = 0; i < record.count(); ++i)
+                row[i] = query.value(i);
+            m_rows << row;
+        }
+    }
+    query.finish();
+    m_open = true;
+    m_current = 0;
+    return true;
+}
+
+void Query::close()
+{
+    m_open = false;
+    m_fields.clear();
+    m_fieldIndex.clear();
+    m_rows.clear();
+    m_current = 0;
+    m_rowsAffected = 0;
+}
+
+bool Query::moveTo(int index)
+{
+    if (index < 0 || index >= m_rows.size())
+        return false;
+    m_current = index;
+    return true;
+}
+
+bool Query::hasField(const QString& field) const
+{
+    return m_fieldIndex.contains(field.toLower());
+}
+
+QVariant Query::value(const QString& field) const
+{
+    const int i = m_fieldIndex.value(field.toLower(), -1);
+    if (i < 0 || m_current < 0 || m_current >= m_rows.size())
+        return {};
+    return m_rows.at(m_current).at(i);
+}
+
+double Query::number(const QString& field) const
+{
+    return value(field).toDouble();
+}
+
+QString Query::text(const QString& field) const
+{
+    return value(field).toString();
+}
+
+bool Query::flag(const QString& field) const
+{
+    return value(field).toBool();
+}
+
+QDate Query::date(const QString& field) const
+{
+    return QDate::fromString(value(field).toString().left(10), Qt::ISODate);
+}

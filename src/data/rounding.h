@@ -1,0 +1,14 @@
+#pragma once
+
+// The one rounding rule for money and quantities: halves go to the even neighbour, and a
+// value that is a decimal half (2.675, 0.125) counts as a half although binary floating
+// point stores it a hair above or below.
+namespace Rounding {
+
+// Rounds to a whole number.
+double roundHalfEven(double value);
+
+// Rounds to the given count of decimals (0 to 10).
+double roundHalfEven(double value, int decimals);
+
+} // namespace Rounding

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QVariant>
+
+class Database;
+class TableRules;
+struct TableSchema;
+
+// A table object: one table of the database walked row by row in a fixed order, with a
+// current row that is edited in place and posted, and the data module's record rules
+// attached. Only row ids and order keys are held in memory; the current row is read when
+// it becomes current.
+class Table : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    Table(Database& database, const QString& tableName, QObject* parent = nullptr);
+    ~Table() override;
+
+    QString tableName() const { return m_tableName; }
+    void setRules(TableRules* rules) { m_rules = rules; }
+
+    bool open();
+    void close();
+    // Closes and opens again: pending work is stored and the first row becomes current.
+    bool reopen();
+    bool isOpen() const { return m_state != State::Inactive; }
+    QString lastError() const { return m_lastError; }
+
+    State state() const { return m_state; }
+    bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
+    // Rows, counting a new row that is not yet posted.
+    int rowCount() const;
+    bool isEmpty() const { return rowCount() == 0; }
+    // Index of the current row, -1 when there is none.
+    int position() const { return m_current; }
+
+    bool first();
+    bool prior();
+    bool next();
+    bool last();
+    // Makes the row at `index` current, storing pending work on the current row first.
+    // Returns false when that work could not be stored.
+    bool moveTo(int index);
+    // Makes the first row whose column equals the value current.
+    bool locate(const QString& column, const QVariant& value,
+                Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+    QStringList columns() const { return m_columns; }
+    bool hasColumn(const QString& column) const;
+    QVariant value(const QString& column) const;
+    // The value the current row holds in the database.
+    QVariant storedValue(const QString& column) const;
+    bool isNull(const QString& column) const;
+    double number(const QString& column) const; // empty reads as 0
+    QString text(const QString& column) const;
+    bool flag(const QString& column) const;
+    QDate date(const QString& column) const;
+    // Sets a column of the current row, putting the row into editing (a new row when the
+    // table is empty). Texts are cut to the column's size.
+    void setValue(const QString& column, const QVariant& value);
+    // Puts one column back to its stored value without firing rules.
+    void revert(const QString& column);
+    bool isModified() const { return m_modified; }
+
+    void edit();
+    void insert();
+    bool post();
+    void cancel();
+    bool remove();
+    // Leaves editing: a changed row is posted, an untouched one is dropped.
+    bool checkBrowseMode();
+
+    // Rows other than the current one, for lists and grids.
+    qint64 rowIdAt(int index) const;
+    QVariant valueAt(int index, const QString& column) const;
+
+Q_SIGNALS:
+    void opened();
+    void closed();
+    void currentChanged();
+    void stateChanged();
+    void valueChanged(const QString& column);
+    void rowsChanged();
+
+private:
+    struct RowRef {
+        qint64 rowId;
+        QVariant key;
+    };
+
+    int columnIndex(const QString& column) const;
+    QVariant fromStorage(int column, const QVariant& stored) const;
+    QVariant toStorage(int column, const QVariant& value) const;
+    QVariant normalized(int column, const QVariant& value) const;
+    QVariantList newRowValues() const;
+    void loadCurrent();
+    QString insertRow();
+    QString updateRow();
+    void placeCurrentRow(qint64 rowId);
+    void setState(State state);
+
+    Database& m_database;
+    QString m_tableName;
+    const TableSchema* m_schema = nullptr;
+    TableRules* m_rules = nullptr;
+
+    State m_state = State::Inactive;
+    QList<RowRef> m_rows;
+    int m_current = -1;
+    int m_returnPosition = -1; // where a cancelled insert goes back to
+    int m_orderColumn = -1;
+
+    QStringList m_columns;
+    QHash<QString, int> m_columnIndex; // lower-case name
+    QVariantList m_values;
+    QVariantList m_stored;
+    QSet<int> m_changed;
+    bool m_modified = false;
+    QString m_lastError;
+    int m_openDepth = 0;
+};
