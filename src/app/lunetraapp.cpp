@@ -9,8 +9,7 @@
 
 LunetraApp::LunetraApp(Interaction& interaction)
     : m_interaction(interaction)
-    , m_dm(std::make_unique<DM1>(interaction))
-{
+    , m_dm(std::make_unique<DM1>(interaction)) {
     // The main window comes first: closing it ends the program.
     m_mainWindow = std::make_unique<THauptformular>(*m_dm, m_interaction);
     m_infoForm = new TInfoForm(m_mainWindow.get());
@@ -22,8 +21,7 @@ LunetraApp::LunetraApp(Interaction& interaction)
     m_dm->connectDatabase();
 }
 
-LunetraApp::~LunetraApp()
-{
+LunetraApp::~LunetraApp() {
     m_mainWindow.reset();
     m_dm.reset();
 }

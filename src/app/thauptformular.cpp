@@ -17,11 +17,10 @@
 #include <QVBoxLayout>
 
 THauptformular::THauptformular(DM1& dm, Interaction& interaction, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_dm(dm)
-    , m_interaction(interaction)
-{
+    , m_interaction(interaction) {
     setWindowTitle(QString());
 
     auto* central = new QWidget(this);
@@ -81,20 +80,17 @@ THauptformular::THauptformular(DM1& dm, Interaction& interaction, QWidget* paren
     }
 }
 
-void THauptformular::setCommand(Command command, std::function<void()> action)
-{
+void THauptformular::setCommand(Command command, std::function<void()> action) {
     const int index = int(command);
     m_commands[index] = std::move(action);
     m_commandButtons.at(index)->setEnabled(bool(m_commands.at(index)));
 }
 
-QPushButton* THauptformular::button(Command command) const
-{
+QPushButton* THauptformular::button(Command command) const {
     return m_commandButtons.at(int(command));
 }
 
-void THauptformular::changeEvent(QEvent* event)
-{
+void THauptformular::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_dm.setArtcheck(true);
         m_dataDirectory = QDir::currentPath();
@@ -102,16 +98,14 @@ void THauptformular::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
-void THauptformular::closeEvent(QCloseEvent* event)
-{
+void THauptformular::closeEvent(QCloseEvent* event) {
     // Closing the tables stores the current rows of the parameters, voucher types, custom
     // items and both journals.
     m_dm.disconnectDatabase();
     event->accept();
 }
 
-void THauptformular::endProgram()
-{
+void THauptformular::endProgram() {
     if (m_interaction.askYesNo(QStringLiteral("Daten sichern?"))) {
         const auto& backup = m_commands.at(int(Command::Backup));
         if (backup)
@@ -120,8 +114,7 @@ void THauptformular::endProgram()
     close();
 }
 
-void THauptformular::showInfo()
-{
+void THauptformular::showInfo() {
     if (m_info)
         m_info->exec();
 }

@@ -7,15 +7,15 @@
 #include <QVBoxLayout>
 
 TInfoForm::TInfoForm(QWidget* parent)
-    : QDialog(parent)
-{
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("Info"));
 
     auto* title = new QLabel(QStringLiteral("Lunetra"), this);
     title->setFont(titleFont(28));
     title->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(LUNETRA_VERSION)), this);
+    auto* version =
+        new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(LUNETRA_VERSION)), this);
     auto* maker = new QLabel(QStringLiteral("Entwickelt vom Lunetra-Team"), this);
     auto* purpose = new QLabel(QStringLiteral("für die Kassierer von Kleingartenvereinen"), this);
     for (QLabel* line : {version, maker, purpose})

@@ -3,8 +3,7 @@
 #include <QFont>
 
 // The large bold serif face of the program's title.
-inline QFont titleFont(int pointSize)
-{
+inline QFont titleFont(int pointSize) {
     QFont font;
     font.setFamilies({QStringLiteral("P052"), QStringLiteral("TeX Gyre Pagella"),
                       QStringLiteral("DejaVu Serif")});

@@ -6,20 +6,16 @@
 #include "transaction.h"
 
 CustomItemRules::CustomItemRules(DM1& dm)
-    : m_dm(dm)
-{
-}
+    : m_dm(dm) {}
 
-void CustomItemRules::valueChanged(Table& items, const QString& column)
-{
+void CustomItemRules::valueChanged(Table& items, const QString& column) {
     if (const CustomItem* item = CustomItems::byLabelColumn(column))
         labelChanged(*item, items.text(item->labelColumn));
     else if (const CustomItem* item = CustomItems::byFlagColumn(column))
         incomeFlagChanged(*item, items.flag(item->flagColumn));
 }
 
-void CustomItemRules::labelChanged(const CustomItem& item, const QString& label)
-{
+void CustomItemRules::labelChanged(const CustomItem& item, const QString& label) {
     Table& systemTypes = m_dm.syskonto();
     if (!systemTypes.open() || !systemTypes.locate(QStringLiteral("art"), item.voucherType))
         return;
@@ -46,8 +42,7 @@ void CustomItemRules::labelChanged(const CustomItem& item, const QString& label)
     transaction.commit();
 }
 
-void CustomItemRules::incomeFlagChanged(const CustomItem& item, bool income)
-{
+void CustomItemRules::incomeFlagChanged(const CustomItem& item, bool income) {
     Table& systemTypes = m_dm.syskonto();
     if (!systemTypes.open() || !systemTypes.locate(QStringLiteral("art"), item.voucherType))
         return;

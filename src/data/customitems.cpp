@@ -2,8 +2,7 @@
 
 namespace {
 
-QList<CustomItem> declareItems()
-{
+QList<CustomItem> declareItems() {
     QList<CustomItem> items;
     for (int n = 1; n <= 12; ++n) {
         CustomItem item;
@@ -12,8 +11,8 @@ QList<CustomItem> declareItems()
         item.flagColumn = QStringLiteral("rc%1").arg(n);
         const bool perPlot = n <= 4 || n == 9 || n == 10;
         item.amountTable = perPlot ? QStringLiteral("parzelle") : QStringLiteral("param");
-        item.amountColumn = perPlot ? QStringLiteral("Reserve%1").arg(n)
-                                    : QStringLiteral("reserve%1").arg(n);
+        item.amountColumn =
+            perPlot ? QStringLiteral("Reserve%1").arg(n) : QStringLiteral("reserve%1").arg(n);
         if (n == 5)
             item.areaLinkColumn = QStringLiteral("rc111");
         if (n == 6)
@@ -28,14 +27,12 @@ QList<CustomItem> declareItems()
 
 namespace CustomItems {
 
-const QList<CustomItem>& all()
-{
+const QList<CustomItem>& all() {
     static const QList<CustomItem> items = declareItems();
     return items;
 }
 
-const CustomItem* byLabelColumn(const QString& column)
-{
+const CustomItem* byLabelColumn(const QString& column) {
     for (const CustomItem& item : all()) {
         if (item.labelColumn.compare(column, Qt::CaseInsensitive) == 0)
             return &item;
@@ -43,8 +40,7 @@ const CustomItem* byLabelColumn(const QString& column)
     return nullptr;
 }
 
-const CustomItem* byFlagColumn(const QString& column)
-{
+const CustomItem* byFlagColumn(const QString& column) {
     for (const CustomItem& item : all()) {
         if (item.flagColumn.compare(column, Qt::CaseInsensitive) == 0)
             return &item;

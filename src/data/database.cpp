@@ -15,8 +15,7 @@
 
 namespace {
 
-void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv)
-{
+void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
@@ -26,14 +25,12 @@ void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv)
     sqlite3_result_double(context, Rounding::roundHalfEven(value, decimals));
 }
 
-QString engineText(const QSqlError& error)
-{
+QString engineText(const QSqlError& error) {
     const QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
-QString lockPathFor(const QString& filePath)
-{
+QString lockPathFor(const QString& filePath) {
     const QFileInfo info(filePath);
     return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".lock");
 }
@@ -41,17 +38,13 @@ QString lockPathFor(const QString& filePath)
 } // namespace
 
 Database::Database(const QString& connectionName)
-    : m_connectionName(connectionName)
-{
-}
+    : m_connectionName(connectionName) {}
 
-Database::~Database()
-{
+Database::~Database() {
     close();
 }
 
-Database::OpenResult Database::open(const QString& filePath, OpenMode mode)
-{
+Database::OpenResult Database::open(const QString& filePath, OpenMode mode) {
     close();
     m_filePath = QFileInfo(filePath).absoluteFilePath();
     const QString shownPath = QDir::toNativeSeparators(m_filePath);
@@ -67,29 +60,29 @@ Database::OpenResult Database::open(const QString& filePath, OpenMode mode)
                     .arg(shownPath)};
     }
 
-    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
-                          ? QSqlDatabase::database(m_connectionName, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    // mode=rw never creates a file; only the explicit choice of a new database does.
-    QUrl uri = QUrl::fromLocalFile(m_filePath);
-    uri.setQuery(mode == OpenMode::CreateFile ? QStringLiteral("mode=rwc")
-                                              : QStringLiteral("mode=rw"));
-    db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    if (!db.open()) {
-        const QString text = engineText(db.lastError());
-        QSqlDatabase::removeDatabase(m_connectionName);
+    QString openError;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        // mode=rw never creates a file; only the explicit choice of a new database does.
+        QUrl uri = QUrl::fromLocalFile(m_filePath);
+        uri.setQuery(mode == OpenMode::CreateFile ? QStringLiteral("mode=rwc")
+                                                  : QStringLiteral("mode=rw"));
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        if (!db.open())
+            openError = engineText(db.lastError());
+    }
+    if (!openError.isEmpty()) {
+        close();
         const bool missing = !QFileInfo::exists(m_filePath);
         return {missing ? OpenStatus::Missing : OpenStatus::NotADatabase,
                 QStringLiteral("Die Datenbank „%1“ konnte nicht geöffnet werden:\n%2")
-                    .arg(shownPath, text)};
+                    .arg(shownPath, openError)};
     }
 
     OpenResult checked = checkFile();
     if (!checked.ok()) {
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
+        close();
         return checked;
     }
 
@@ -101,8 +94,7 @@ Database::OpenResult Database::open(const QString& filePath, OpenMode mode)
     return {};
 }
 
-Database::OpenResult Database::checkFile()
-{
+Database::OpenResult Database::checkFile() {
     const QString shownPath = QDir::toNativeSeparators(m_filePath);
     // Only reads until the file has proven to be a sound database of ours.
     QString error;
@@ -133,20 +125,17 @@ Database::OpenResult Database::checkFile()
     return {};
 }
 
-void Database::registerFunctions()
-{
+void Database::registerFunctions() {
     // The engine's own round goes half away from zero; the program's figures and the SQL
     // ones must agree to the cent.
     if (sqlite3* db = handle()) {
         for (int arguments : {1, 2})
-            sqlite3_create_function_v2(db, "round", arguments,
-                                       SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlRound,
-                                       nullptr, nullptr, nullptr);
+            sqlite3_create_function_v2(db, "round", arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                       nullptr, sqlRound, nullptr, nullptr, nullptr);
     }
 }
 
-void Database::close()
-{
+void Database::close() {
     if (QSqlDatabase::contains(m_connectionName)) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -158,27 +147,23 @@ void Database::close()
     m_transactionDepth = 0;
 }
 
-bool Database::isOpen() const
-{
-    return QSqlDatabase::contains(m_connectionName)
-           && QSqlDatabase::database(m_connectionName, false).isOpen();
+bool Database::isOpen() const {
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
-QSqlDatabase Database::connection() const
-{
+QSqlDatabase Database::connection() const {
     return QSqlDatabase::database(m_connectionName, false);
 }
 
-sqlite3* Database::handle() const
-{
+sqlite3* Database::handle() const {
     const QVariant value = connection().driver()->handle();
     if (value.isValid() && qstrcmp(value.typeName(), "sqlite3*") == 0)
         return *static_cast<sqlite3* const*>(value.constData());
     return nullptr;
 }
 
-QString Database::execute(const QString& sql, const QVariantList& values, int* rowsAffected)
-{
+QString Database::execute(const QString& sql, const QVariantList& values, int* rowsAffected) {
     if (!isOpen())
         return QStringLiteral("Keine Verbindung zur Datenbank.");
     QSqlQuery query(connection());
@@ -193,8 +178,7 @@ QString Database::execute(const QString& sql, const QVariantList& values, int* r
     return {};
 }
 
-QVariant Database::scalar(const QString& sql, const QVariantList& values, QString* error)
-{
+QVariant Database::scalar(const QString& sql, const QVariantList& values, QString* error) {
     if (!isOpen()) {
         if (error)
             *error = QStringLiteral("Keine Verbindung zur Datenbank.");
@@ -216,17 +200,14 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values, QStrin
     return query.next() ? query.value(0) : QVariant();
 }
 
-bool Database::hasTable(const QString& table)
-{
+bool Database::hasTable(const QString& table) {
     return scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND "
                                  "name = ? COLLATE NOCASE"),
                   {table})
-               .toInt()
-           > 0;
+               .toInt() > 0;
 }
 
-QStringList Database::columnNames(const QString& table)
-{
+QStringList Database::columnNames(const QString& table) {
     QStringList names;
     QSqlQuery query(connection());
     query.setForwardOnly(true);
@@ -237,8 +218,7 @@ QStringList Database::columnNames(const QString& table)
     return names;
 }
 
-void Database::stampVersion()
-{
+void Database::stampVersion() {
     if (scalar(QStringLiteral("PRAGMA application_id")).toInt() != Schema::applicationId)
         execute(QStringLiteral("PRAGMA application_id=%1").arg(Schema::applicationId));
     if (scalar(QStringLiteral("PRAGMA user_version")).toInt() != Schema::version)

@@ -19,8 +19,7 @@ namespace {
 
 const QString databaseFileName = QStringLiteral("parzelle.mdb");
 
-QStringList lines(std::initializer_list<const char*> text)
-{
+QStringList lines(std::initializer_list<const char*> text) {
     QStringList result;
     for (const char* line : text)
         result << QString::fromLatin1(line);
@@ -76,8 +75,7 @@ DM1::DM1(Interaction& interaction, QObject* parent)
                        "order by hauptkasse.art"}))
     , m_syskontoQuery(m_connection, QStringLiteral("syskontoQuery"),
                       lines({"select * from syskonto"}))
-    , m_nfquery(m_connection, QStringLiteral("nfquery"), lines({"select * from nfelder"}))
-{
+    , m_nfquery(m_connection, QStringLiteral("nfquery"), lines({"select * from nfelder"})) {
     m_parzelle->setRules(m_plotRules.get());
     m_hauptkasse->setRules(m_mainJournalRules.get());
     m_handkasse->setRules(m_pettyJournalRules.get());
@@ -86,24 +84,21 @@ DM1::DM1(Interaction& interaction, QObject* parent)
     m_nfelder->setRules(m_customItemRules.get());
 }
 
-DM1::~DM1()
-{
+DM1::~DM1() {
     disconnectDatabase();
 }
 
-QList<Table*> DM1::tables() const
-{
-    return {m_parzelle, m_param,       m_hauptkasse, m_handkasse, m_konto,
+QList<Table*> DM1::tables() const {
+    return {m_parzelle,    m_param,      m_hauptkasse, m_handkasse, m_konto,
             m_anfanghaupt, m_anfanghand, m_syskonto,   m_nfelder};
 }
 
-bool DM1::connectDatabase()
-{
+bool DM1::connectDatabase() {
     disconnectDatabase();
     const QString path = QDir::current().absoluteFilePath(databaseFileName);
     Database::OpenResult result = m_connection.open(path, Database::OpenMode::ExistingFile);
-    if (result.status == Database::OpenStatus::Missing
-        && m_interaction.askYesNo(
+    if (result.status == Database::OpenStatus::Missing &&
+        m_interaction.askYesNo(
             QStringLiteral("Im Arbeitsordner „%1“ gibt es keine Datenbank „%2“.\n"
                            "Soll eine neue, leere Datenbank angelegt werden?")
                 .arg(QDir::toNativeSeparators(QDir::currentPath()), databaseFileName))) {
@@ -137,25 +132,22 @@ bool DM1::connectDatabase()
     return true;
 }
 
-void DM1::disconnectDatabase()
-{
+void DM1::disconnectDatabase() {
     for (Table* table : tables())
         table->close();
-    for (Query* query : {&m_druckQuery, &m_mahnquery, &m_parzupdateQuery, &m_parzcheckQuery,
-                         &m_adressenQuery, &m_sumparzquery, &m_exportQuery, &m_berichtQuery,
-                         &m_deleteQuery, &m_selectQuery, &m_lookupQuery, &m_sumQuery, &m_baQuery,
-                         &m_syskontoQuery, &m_nfquery})
+    for (Query* query :
+         {&m_druckQuery, &m_mahnquery, &m_parzupdateQuery, &m_parzcheckQuery, &m_adressenQuery,
+          &m_sumparzquery, &m_exportQuery, &m_berichtQuery, &m_deleteQuery, &m_selectQuery,
+          &m_lookupQuery, &m_sumQuery, &m_baQuery, &m_syskontoQuery, &m_nfquery})
         query->close();
     m_connection.close();
 }
 
-bool DM1::isConnected() const
-{
+bool DM1::isConnected() const {
     return m_connection.isOpen();
 }
 
-std::optional<VoucherType> DM1::findVoucherType(const QString& art)
-{
+std::optional<VoucherType> DM1::findVoucherType(const QString& art) {
     m_konto->open();
     QSqlQuery query(m_connection.connection());
     query.setForwardOnly(true);

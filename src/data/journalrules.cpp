@@ -6,8 +6,7 @@
 
 #include "framework/interaction.h"
 
-QString monthOf(const QDate& date)
-{
+QString monthOf(const QDate& date) {
     if (!date.isValid())
         return {};
     return QStringLiteral("%1.%2").arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.year());
@@ -15,12 +14,9 @@ QString monthOf(const QDate& date)
 
 JournalRules::JournalRules(DM1& dm, Book book)
     : m_dm(dm)
-    , m_book(book)
-{
-}
+    , m_book(book) {}
 
-void JournalRules::afterOpen(Table& journal)
-{
+void JournalRules::afterOpen(Table& journal) {
     const bool unnumbered = journal.isEmpty() || journal.number(QStringLiteral("lfd_nr")) == 0;
     if (!unnumbered)
         return;
@@ -36,28 +32,25 @@ void JournalRules::afterOpen(Table& journal)
     transaction.commit();
 }
 
-void JournalRules::beforeClose(Table& journal)
-{
+void JournalRules::beforeClose(Table& journal) {
     journal.edit();
     journal.post();
 }
 
-void JournalRules::beforeInsert(Table& journal)
-{
+void JournalRules::beforeInsert(Table& journal) {
     journal.last();
-    m_dm.setLastRunningNumber(journal.isEmpty() ? 0 : int(journal.number(QStringLiteral("lfd_nr"))));
+    m_dm.setLastRunningNumber(journal.isEmpty() ? 0
+                                                : int(journal.number(QStringLiteral("lfd_nr"))));
 }
 
-void JournalRules::newRecord(Table& journal)
-{
+void JournalRules::newRecord(Table& journal) {
     journal.setValue(QStringLiteral("lfd_nr"), m_dm.lastRunningNumber() + 1);
     journal.setValue(QStringLiteral("Einnahme"), QVariant());
     journal.setValue(QStringLiteral("Ausgabe"), QVariant());
     journal.setValue(QStringLiteral("datum"), QDate::currentDate());
 }
 
-void JournalRules::valueChanged(Table& journal, const QString& column)
-{
+void JournalRules::valueChanged(Table& journal, const QString& column) {
     if (column.compare(QStringLiteral("datum"), Qt::CaseInsensitive) == 0) {
         journal.setValue(QStringLiteral("monat"), monthOf(journal.date(QStringLiteral("datum"))));
         return;
@@ -66,13 +59,12 @@ void JournalRules::valueChanged(Table& journal, const QString& column)
         return;
     if (column.compare(QStringLiteral("Art"), Qt::CaseInsensitive) == 0)
         voucherTypeChanged(journal);
-    else if (column.compare(QStringLiteral("Einnahme"), Qt::CaseInsensitive) == 0
-             || column.compare(QStringLiteral("Ausgabe"), Qt::CaseInsensitive) == 0)
+    else if (column.compare(QStringLiteral("Einnahme"), Qt::CaseInsensitive) == 0 ||
+             column.compare(QStringLiteral("Ausgabe"), Qt::CaseInsensitive) == 0)
         amountChanged(journal, column);
 }
 
-void JournalRules::voucherTypeChanged(Table& journal)
-{
+void JournalRules::voucherTypeChanged(Table& journal) {
     const auto type = m_dm.findVoucherType(journal.text(QStringLiteral("Art")));
     if (type) {
         journal.setValue(QStringLiteral("Bezeichnung"), type->bezeichnung);
@@ -89,8 +81,7 @@ void JournalRules::voucherTypeChanged(Table& journal)
     Q_EMIT m_dm.voucherTypeMissing();
 }
 
-void JournalRules::amountChanged(Table& journal, const QString& column)
-{
+void JournalRules::amountChanged(Table& journal, const QString& column) {
     const auto type = m_dm.findVoucherType(journal.text(QStringLiteral("Art")));
     if (!type || journal.number(column) == 0)
         return;

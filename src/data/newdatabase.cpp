@@ -39,8 +39,7 @@ constexpr SystemVoucherType fixedTypes[] = {
     {56, "Mahngebühr", true},
 };
 
-QString createTable(Database& database, const TableSchema& table)
-{
+QString createTable(Database& database, const TableSchema& table) {
     QStringList columns;
     for (const Column& column : table.columns)
         columns << column.sqlDefinition();
@@ -48,8 +47,7 @@ QString createTable(Database& database, const TableSchema& table)
         QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", "))));
 }
 
-QString seedSystemVoucherTypes(Database& database)
-{
+QString seedSystemVoucherTypes(Database& database) {
     for (int code = 30; code <= 60; ++code) {
         QString description;
         bool income = false; // a custom item starts as a credit, as its flag in nfelder
@@ -76,8 +74,7 @@ QString seedSystemVoucherTypes(Database& database)
 
 namespace NewDatabase {
 
-QString create(Database& database, int year)
-{
+QString create(Database& database, int year) {
     Transaction transaction(database);
     QString error = transaction.error();
     for (const TableSchema& table : Schema::tables()) {

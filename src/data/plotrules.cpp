@@ -7,8 +7,7 @@
 
 namespace {
 
-bool isOneOf(const QString& column, std::initializer_list<const char*> names)
-{
+bool isOneOf(const QString& column, std::initializer_list<const char*> names) {
     for (const char* name : names) {
         if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return true;
@@ -19,26 +18,21 @@ bool isOneOf(const QString& column, std::initializer_list<const char*> names)
 } // namespace
 
 PlotRules::PlotRules(DM1& dm)
-    : m_dm(dm)
-{
-}
+    : m_dm(dm) {}
 
-void PlotRules::newRecord(Table& plots)
-{
+void PlotRules::newRecord(Table& plots) {
     plots.setValue(QStringLiteral("uebernommen"), false);
     plots.setValue(QStringLiteral("stromcheck"), false);
 }
 
-void PlotRules::valueChanged(Table& plots, const QString& column)
-{
+void PlotRules::valueChanged(Table& plots, const QString& column) {
     if (isOneOf(column, {"sza", "szn", "nsza", "nszn"}))
         plots.setValue(QStringLiteral("Strom"), electricityConsumption(plots));
     else if (isOneOf(column, {"wza", "wzn", "nwza", "nwzn"}))
         plots.setValue(QStringLiteral("Wasser"), waterConsumption(plots));
 }
 
-void PlotRules::postFailed(Table& plots, const QString& engineError)
-{
+void PlotRules::postFailed(Table& plots, const QString& engineError) {
     m_dm.interaction().reportError(
         QStringLiteral("Die Änderungen an der Parzelle konnten nicht gespeichert werden:\n%1")
             .arg(engineError));
@@ -46,29 +40,24 @@ void PlotRules::postFailed(Table& plots, const QString& engineError)
     plots.reopen();
 }
 
-double PlotRules::electricityConsumption(const Table& plots)
-{
-    return plots.number(QStringLiteral("szn")) - plots.number(QStringLiteral("sza"))
-           + plots.number(QStringLiteral("nszn")) - plots.number(QStringLiteral("nsza"));
+double PlotRules::electricityConsumption(const Table& plots) {
+    return plots.number(QStringLiteral("szn")) - plots.number(QStringLiteral("sza")) +
+           plots.number(QStringLiteral("nszn")) - plots.number(QStringLiteral("nsza"));
 }
 
-double PlotRules::waterConsumption(const Table& plots)
-{
-    return plots.number(QStringLiteral("wzn")) - plots.number(QStringLiteral("wza"))
-           + plots.number(QStringLiteral("nwzn")) - plots.number(QStringLiteral("nwza"));
+double PlotRules::waterConsumption(const Table& plots) {
+    return plots.number(QStringLiteral("wzn")) - plots.number(QStringLiteral("wza")) +
+           plots.number(QStringLiteral("nwzn")) - plots.number(QStringLiteral("nwza"));
 }
 
-bool PlotRules::hasReplacedElectricityMeter(const Table& plots)
-{
+bool PlotRules::hasReplacedElectricityMeter(const Table& plots) {
     return plots.number(QStringLiteral("nszn")) > 0;
 }
 
-bool PlotRules::hasReplacedWaterMeter(const Table& plots)
-{
+bool PlotRules::hasReplacedWaterMeter(const Table& plots) {
     return plots.number(QStringLiteral("nwzn")) > 0;
 }
 
-bool PlotRules::hasRemarks(const Table& plots)
-{
+bool PlotRules::hasRemarks(const Table& plots) {
     return !plots.text(QStringLiteral("memo")).isEmpty();
 }

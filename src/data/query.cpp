@@ -9,30 +9,24 @@
 Query::Query(Database& database, const QString& name, const QStringList& initialSql)
     : m_database(database)
     , m_name(name)
-    , m_lines(initialSql)
-{
-}
+    , m_lines(initialSql) {}
 
-void Query::clearSql()
-{
+void Query::clearSql() {
     close();
     m_lines.clear();
     m_binds.clear();
 }
 
-void Query::addLine(const QString& line)
-{
+void Query::addLine(const QString& line) {
     m_lines << line;
 }
 
-void Query::setSql(const QStringList& lines)
-{
+void Query::setSql(const QStringList& lines) {
     clearSql();
     m_lines = lines;
 }
 
-bool Query::open()
-{
+bool Query::open() {
     close();
     m_lastError.clear();
     if (!m_database.isOpen()) {
@@ -78,8 +72,7 @@ bool Query::open()
     return true;
 }
 
-void Query::close()
-{
+void Query::close() {
     m_open = false;
     m_fields.clear();
     m_fieldIndex.clear();
@@ -88,43 +81,36 @@ void Query::close()
     m_rowsAffected = 0;
 }
 
-bool Query::moveTo(int index)
-{
+bool Query::moveTo(int index) {
     if (index < 0 || index >= m_rows.size())
         return false;
     m_current = index;
     return true;
 }
 
-bool Query::hasField(const QString& field) const
-{
+bool Query::hasField(const QString& field) const {
     return m_fieldIndex.contains(field.toLower());
 }
 
-QVariant Query::value(const QString& field) const
-{
+QVariant Query::value(const QString& field) const {
     const int i = m_fieldIndex.value(field.toLower(), -1);
     if (i < 0 || m_current < 0 || m_current >= m_rows.size())
         return {};
     return m_rows.at(m_current).at(i);
 }
 
-double Query::number(const QString& field) const
-{
+double Query::number(const QString& field) const {
     return value(field).toDouble();
 }
 
-QString Query::text(const QString& field) const
-{
+QString Query::text(const QString& field) const {
     return value(field).toString();
 }
 
-bool Query::flag(const QString& field) const
-{
+bool Query::flag(const QString& field) const {
     return value(field).toBool();
 }
 
-QDate Query::date(const QString& field) const
-{
+QDate Query::date(const QString& field) const {
     return QDate::fromString(value(field).toString().left(10), Qt::ISODate);
 }

@@ -8,11 +8,10 @@ namespace {
 // A double carries 15 reliable significant decimal digits; whatever lies beyond them is
 // representation noise (2.675 * 100 == 267.49999999999997). Cutting the value back to 15
 // digits turns such a value into the decimal half it stands for.
-double withoutRepresentationNoise(double value)
-{
+double withoutRepresentationNoise(double value) {
     char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::general, 15);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     double snapped = value;
     std::from_chars(buffer, written.ptr, snapped);
     return snapped;
@@ -22,8 +21,7 @@ double withoutRepresentationNoise(double value)
 
 namespace Rounding {
 
-double roundHalfEven(double value)
-{
+double roundHalfEven(double value) {
     if (!std::isfinite(value))
         return value;
     const double snapped = withoutRepresentationNoise(value);
@@ -36,8 +34,7 @@ double roundHalfEven(double value)
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-double roundHalfEven(double value, int decimals)
-{
+double roundHalfEven(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     const double result = roundHalfEven(value * scale) / scale;
     return result == 0.0 ? 0.0 : result; // no "-0,00" on a statement

@@ -2,34 +2,28 @@
 
 namespace {
 
-Column text(const QString& name, int size = 20)
-{
+Column text(const QString& name, int size = 20) {
     return Column{name, ColumnType::Text, size, {}, 0, 0, 0};
 }
 
-Column number(const QString& name, const QString& format = {})
-{
+Column number(const QString& name, const QString& format = {}) {
     return Column{name, ColumnType::Double, 0, format, 0, 0, 0};
 }
 
-Column flag(const QString& name)
-{
+Column flag(const QString& name) {
     return Column{name, ColumnType::Boolean, 0, {}, 0, 0, 0};
 }
 
-Column date(const QString& name)
-{
+Column date(const QString& name) {
     return Column{name, ColumnType::Date, 0, {}, 0, 0, 0};
 }
 
-Column addedBy(Column column, int step)
-{
+Column addedBy(Column column, int step) {
     column.addedByStep = step;
     return column;
 }
 
-QList<TableSchema> declareTables()
-{
+QList<TableSchema> declareTables() {
     const QString money = QStringLiteral("0.00");
 
     TableSchema parzelle{QStringLiteral("parzelle"), {}, QStringLiteral("Nr")};
@@ -38,10 +32,10 @@ QList<TableSchema> declareTables()
       << text("Ort", 50) << text("PLZ", 5) << number("Flaeche", money) << number("Strom", money)
       << number("Abschlag_Strom_Vorjahr", money) << number("Abschlag_Strom", money)
       << number("Wasser", money) << number("nicht_gel_Arbeitsstunden", money)
-      << number("Laubenversicherung", money) << number("Parkplatzgebuehr", money)
-      << flag("gezahlt") << flag("uebernommen");
-    for (const char* reserve : {"Reserve1", "Reserve2", "Reserve3", "Reserve4", "Reserve9",
-                                "Reserve10"})
+      << number("Laubenversicherung", money) << number("Parkplatzgebuehr", money) << flag("gezahlt")
+      << flag("uebernommen");
+    for (const char* reserve :
+         {"Reserve1", "Reserve2", "Reserve3", "Reserve4", "Reserve9", "Reserve10"})
         p << number(QString::fromLatin1(reserve), money);
     p << flag("stromcheck");
     for (const char* reading : {"sza", "szn", "nsza", "nszn", "wza", "wzn", "nwza", "nwzn"})
@@ -69,8 +63,8 @@ QList<TableSchema> declareTables()
       << date("Zahlfrist") << number("Umlagen", money) << number("Neuvermessung", money)
       << number("Mahngebuehr", money) << number("Strassenreinigung", money)
       << number("grundg_verein", money);
-    for (const char* reserve : {"reserve5", "reserve6", "reserve7", "reserve8", "reserve11",
-                                "reserve12"})
+    for (const char* reserve :
+         {"reserve5", "reserve6", "reserve7", "reserve8", "reserve11", "reserve12"})
         a << number(QString::fromLatin1(reserve), money);
     a << number("strech", money) << number("warech", money) << number("strreiv", money)
       << number("haftpflv", money) << number("unfallv", money) << number("Grundgebuehr_W", money)
@@ -98,10 +92,9 @@ QList<TableSchema> declareTables()
     const auto journal = [&](const char* name) {
         TableSchema t{QString::fromLatin1(name), {}, QStringLiteral("lfd_nr")};
         t.columns << Column{QStringLiteral("lfd_nr"), ColumnType::Integer, 0, {}, 0, 0, 0}
-                  << date("datum") << text("Art", 8) << text("Bezeichnung", 50)
-                  << text("konto", 7) << number("Einnahme", "#,##0.00")
-                  << number("Ausgabe", "#,##0.00") << number("saldo", "#,##0.00")
-                  << text("monat", 10);
+                  << date("datum") << text("Art", 8) << text("Bezeichnung", 50) << text("konto", 7)
+                  << number("Einnahme", "#,##0.00") << number("Ausgabe", "#,##0.00")
+                  << number("saldo", "#,##0.00") << text("monat", 10);
         return t;
     };
 
@@ -131,8 +124,7 @@ QList<TableSchema> declareTables()
 
 } // namespace
 
-QString Column::sqlType() const
-{
+QString Column::sqlType() const {
     switch (type) {
     case ColumnType::Text:
         return QStringLiteral("TEXT(%1)").arg(size);
@@ -150,8 +142,7 @@ QString Column::sqlType() const
     return {};
 }
 
-QString Column::sqlDefinition() const
-{
+QString Column::sqlDefinition() const {
     // Numbers start at 0 and flags at false: the billing sums add columns directly, and an
     // empty operand would make a whole total empty.
     QString definition = name + u' ' + sqlType();
@@ -160,8 +151,7 @@ QString Column::sqlDefinition() const
     return definition;
 }
 
-const Column* TableSchema::column(QStringView columnName) const
-{
+const Column* TableSchema::column(QStringView columnName) const {
     for (const Column& c : columns) {
         if (c.name.compare(columnName, Qt::CaseInsensitive) == 0)
             return &c;
@@ -171,14 +161,12 @@ const Column* TableSchema::column(QStringView columnName) const
 
 namespace Schema {
 
-const QList<TableSchema>& tables()
-{
+const QList<TableSchema>& tables() {
     static const QList<TableSchema> declared = declareTables();
     return declared;
 }
 
-const TableSchema* table(QStringView tableName)
-{
+const TableSchema* table(QStringView tableName) {
     for (const TableSchema& t : tables()) {
         if (t.name.compare(tableName, Qt::CaseInsensitive) == 0)
             return &t;
@@ -186,14 +174,12 @@ const TableSchema* table(QStringView tableName)
     return nullptr;
 }
 
-const Column* column(QStringView tableName, QStringView columnName)
-{
+const Column* column(QStringView tableName, QStringView columnName) {
     const TableSchema* t = table(tableName);
     return t ? t->column(columnName) : nullptr;
 }
 
-int textSize(QStringView tableName, QStringView columnName)
-{
+int textSize(QStringView tableName, QStringView columnName) {
     const Column* c = column(tableName, columnName);
     return c && c->type == ColumnType::Text ? c->size : 0;
 }

@@ -9,13 +9,11 @@
 
 namespace {
 
-bool hasColumn(const QStringList& columns, const QString& name)
-{
+bool hasColumn(const QStringList& columns, const QString& name) {
     return columns.contains(name, Qt::CaseInsensitive);
 }
 
-void addColumns(Database& database, int step)
-{
+void addColumns(Database& database, int step) {
     for (const TableSchema& table : Schema::tables()) {
         QStringList existing;
         for (const Column& column : table.columns) {
@@ -26,16 +24,15 @@ void addColumns(Database& database, int step)
             // A missing table stays missing: opening it will say so.
             if (existing.isEmpty() || hasColumn(existing, column.name))
                 continue;
-            database.execute(
-                QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table.name, column.sqlDefinition()));
+            database.execute(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                                 .arg(table.name, column.sqlDefinition()));
         }
     }
 }
 
 // The engine cannot change a column's declared type in place, so the table is laid out anew
 // with the wider column and its rows copied over.
-bool widenColumns(Database& database, int step)
-{
+bool widenColumns(Database& database, int step) {
     for (const TableSchema& table : Schema::tables()) {
         for (const Column& column : table.columns) {
             if (column.widenedByStep != step)
@@ -49,8 +46,8 @@ bool widenColumns(Database& database, int step)
             while (info.next()) {
                 const QString name = info.value(1).toString();
                 QString type = info.value(2).toString();
-                if (name.compare(column.name, Qt::CaseInsensitive) == 0
-                    && type.compare(column.sqlType(), Qt::CaseInsensitive) != 0) {
+                if (name.compare(column.name, Qt::CaseInsensitive) == 0 &&
+                    type.compare(column.sqlType(), Qt::CaseInsensitive) != 0) {
                     type = column.sqlType();
                     needed = true;
                 }
@@ -82,8 +79,7 @@ bool widenColumns(Database& database, int step)
 
 namespace SchemaUpgrade {
 
-void run(Database& database)
-{
+void run(Database& database) {
     Transaction transaction(database);
     for (int step = 1; step <= Schema::upgradeStepCount; ++step) {
         // A step that fails is skipped; the steps before and after it still count.

@@ -2,8 +2,7 @@
 
 #include "table.h"
 
-void SingleRowRules::beforeClose(Table& table)
-{
+void SingleRowRules::beforeClose(Table& table) {
     table.edit();
     table.post();
 }

@@ -12,8 +12,7 @@
 namespace {
 
 // The engine's order: empty first, then numbers, then texts byte by byte.
-int compareKeys(const QVariant& a, const QVariant& b)
-{
+int compareKeys(const QVariant& a, const QVariant& b) {
     const auto rank = [](const QVariant& v) {
         if (v.isNull())
             return 0;
@@ -43,15 +42,13 @@ int compareKeys(const QVariant& a, const QVariant& b)
     return ua < ub ? -1 : (ua > ub ? 1 : 0);
 }
 
-bool sameValue(const QVariant& a, const QVariant& b)
-{
+bool sameValue(const QVariant& a, const QVariant& b) {
     if (a.isNull() || b.isNull())
         return a.isNull() == b.isNull();
     return a == b;
 }
 
-QString quoted(const QString& name)
-{
+QString quoted(const QString& name) {
     return u'"' + name + u'"';
 }
 
@@ -61,14 +58,11 @@ Table::Table(Database& database, const QString& tableName, QObject* parent)
     : QObject(parent)
     , m_database(database)
     , m_tableName(tableName)
-    , m_schema(Schema::table(tableName))
-{
-}
+    , m_schema(Schema::table(tableName)) {}
 
 Table::~Table() = default;
 
-bool Table::open()
-{
+bool Table::open() {
     if (isOpen())
         return true;
     m_lastError.clear();
@@ -83,10 +77,10 @@ bool Table::open()
 
     const QString orderBy = m_schema ? m_schema->orderBy : QString();
     m_orderColumn = orderBy.isEmpty() ? -1 : columnIndex(orderBy);
-    QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
-                      .arg(m_orderColumn >= 0 ? quoted(m_columns.at(m_orderColumn))
-                                              : QStringLiteral("NULL"),
-                           quoted(m_tableName));
+    QString sql =
+        QStringLiteral("SELECT rowid, %1 FROM %2")
+            .arg(m_orderColumn >= 0 ? quoted(m_columns.at(m_orderColumn)) : QStringLiteral("NULL"),
+                 quoted(m_tableName));
     sql += m_orderColumn >= 0
                ? QStringLiteral(" ORDER BY %1, rowid").arg(quoted(m_columns.at(m_orderColumn)))
                : QStringLiteral(" ORDER BY rowid");
@@ -118,8 +112,7 @@ bool Table::open()
     return isOpen();
 }
 
-void Table::close()
-{
+void Table::close() {
     if (!isOpen())
         return;
     if (m_rules)
@@ -140,44 +133,38 @@ void Table::close()
     Q_EMIT currentChanged();
 }
 
-bool Table::reopen()
-{
+bool Table::reopen() {
     close();
     return open();
 }
 
-int Table::rowCount() const
-{
+int Table::rowCount() const {
     return int(m_rows.size()) + (m_state == State::Insert ? 1 : 0);
 }
 
-bool Table::first()
-{
+bool Table::first() {
     return moveTo(0);
 }
 
-bool Table::prior()
-{
+bool Table::prior() {
     return moveTo(std::max(0, m_current - 1));
 }
 
-bool Table::next()
-{
+bool Table::next() {
     return moveTo(std::min(int(m_rows.size()) - 1, m_current + 1));
 }
 
-bool Table::last()
-{
+bool Table::last() {
     return moveTo(int(m_rows.size()) - 1);
 }
 
-bool Table::moveTo(int index)
-{
+bool Table::moveTo(int index) {
     if (!isOpen())
         return false;
     if (index == m_current && m_state == State::Browse)
         return true;
-    if (!checkBrowseMode())
+    // A row the rules could not store stays current for correction.
+    if (!checkBrowseMode() && isEditing())
         return false;
     if (m_rows.isEmpty())
         return true;
@@ -187,8 +174,7 @@ bool Table::moveTo(int index)
     return true;
 }
 
-bool Table::locate(const QString& column, const QVariant& value, Qt::CaseSensitivity cs)
-{
+bool Table::locate(const QString& column, const QVariant& value, Qt::CaseSensitivity cs) {
     const int c = columnIndex(column);
     if (!isOpen() || c < 0)
         return false;
@@ -208,50 +194,41 @@ bool Table::locate(const QString& column, const QVariant& value, Qt::CaseSensiti
     return false;
 }
 
-bool Table::hasColumn(const QString& column) const
-{
+bool Table::hasColumn(const QString& column) const {
     return columnIndex(column) >= 0;
 }
 
-QVariant Table::value(const QString& column) const
-{
+QVariant Table::value(const QString& column) const {
     const int c = columnIndex(column);
     return c >= 0 && c < m_values.size() ? m_values.at(c) : QVariant();
 }
 
-QVariant Table::storedValue(const QString& column) const
-{
+QVariant Table::storedValue(const QString& column) const {
     const int c = columnIndex(column);
     return c >= 0 && c < m_stored.size() ? m_stored.at(c) : QVariant();
 }
 
-bool Table::isNull(const QString& column) const
-{
+bool Table::isNull(const QString& column) const {
     return value(column).isNull();
 }
 
-double Table::number(const QString& column) const
-{
+double Table::number(const QString& column) const {
     return value(column).toDouble();
 }
 
-QString Table::text(const QString& column) const
-{
+QString Table::text(const QString& column) const {
     return value(column).toString();
 }
 
-bool Table::flag(const QString& column) const
-{
+bool Table::flag(const QString& column) const {
     return value(column).toBool();
 }
 
-QDate Table::date(const QString& column) const
-{
+QDate Table::date(const QString& column) const {
     return value(column).toDate();
 }
 
-void Table::setValue(const QString& column, const QVariant& value)
-{
+void Table::setValue(const QString& column, const QVariant& value) {
     const int c = columnIndex(column);
     if (!isOpen() || c < 0) {
         qWarning("Table %s: cannot set column %s", qPrintable(m_tableName), qPrintable(column));
@@ -274,8 +251,7 @@ void Table::setValue(const QString& column, const QVariant& value)
     Q_EMIT valueChanged(m_columns.at(c));
 }
 
-void Table::revert(const QString& column)
-{
+void Table::revert(const QString& column) {
     const int c = columnIndex(column);
     if (!isEditing() || c < 0)
         return;
@@ -284,8 +260,7 @@ void Table::revert(const QString& column)
     Q_EMIT valueChanged(m_columns.at(c));
 }
 
-void Table::edit()
-{
+void Table::edit() {
     if (!isOpen() || isEditing())
         return;
     if (m_rows.isEmpty()) {
@@ -298,8 +273,7 @@ void Table::edit()
     setState(State::Edit);
 }
 
-void Table::insert()
-{
+void Table::insert() {
     if (!isOpen())
         return;
     if (!checkBrowseMode())
@@ -321,8 +295,7 @@ void Table::insert()
     m_modified = false;
 }
 
-bool Table::post()
-{
+bool Table::post() {
     if (!isEditing())
         return true;
     if (m_rules && !m_rules->beforePost(*this))
@@ -342,8 +315,7 @@ bool Table::post()
     return true;
 }
 
-void Table::cancel()
-{
+void Table::cancel() {
     if (!isEditing())
         return;
     if (m_state == State::Insert) {
@@ -362,8 +334,7 @@ void Table::cancel()
     Q_EMIT currentChanged();
 }
 
-bool Table::remove()
-{
+bool Table::remove() {
     if (!isOpen())
         return false;
     if (m_state == State::Insert) {
@@ -391,8 +362,7 @@ bool Table::remove()
     return true;
 }
 
-bool Table::checkBrowseMode()
-{
+bool Table::checkBrowseMode() {
     if (!isEditing())
         return true;
     if (!m_modified && m_changed.isEmpty()) {
@@ -402,32 +372,28 @@ bool Table::checkBrowseMode()
     return post();
 }
 
-qint64 Table::rowIdAt(int index) const
-{
+qint64 Table::rowIdAt(int index) const {
     return index >= 0 && index < m_rows.size() ? m_rows.at(index).rowId : -1;
 }
 
-QVariant Table::valueAt(int index, const QString& column) const
-{
+QVariant Table::valueAt(int index, const QString& column) const {
     if (index == m_current)
         return value(column);
     const int c = columnIndex(column);
     if (c < 0 || index < 0 || index >= m_rows.size())
         return {};
-    const QVariant stored = m_database.scalar(
-        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-            .arg(quoted(m_columns.at(c)), quoted(m_tableName)),
-        {m_rows.at(index).rowId});
+    const QVariant stored =
+        m_database.scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                              .arg(quoted(m_columns.at(c)), quoted(m_tableName)),
+                          {m_rows.at(index).rowId});
     return fromStorage(c, stored);
 }
 
-int Table::columnIndex(const QString& column) const
-{
+int Table::columnIndex(const QString& column) const {
     return m_columnIndex.value(column.toLower(), -1);
 }
 
-QVariant Table::fromStorage(int column, const QVariant& stored) const
-{
+QVariant Table::fromStorage(int column, const QVariant& stored) const {
     if (stored.isNull())
         return {};
     const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
@@ -449,8 +415,7 @@ QVariant Table::fromStorage(int column, const QVariant& stored) const
     return stored;
 }
 
-QVariant Table::toStorage(int column, const QVariant& value) const
-{
+QVariant Table::toStorage(int column, const QVariant& value) const {
     if (value.isNull())
         return QVariant();
     const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
@@ -461,8 +426,7 @@ QVariant Table::toStorage(int column, const QVariant& value) const
     return value;
 }
 
-QVariant Table::normalized(int column, const QVariant& value) const
-{
+QVariant Table::normalized(int column, const QVariant& value) const {
     if (value.isNull())
         return {};
     const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
@@ -471,11 +435,14 @@ QVariant Table::normalized(int column, const QVariant& value) const
     switch (def->type) {
     case ColumnType::Text: {
         // What the program writes itself is cut to the column; windows refuse longer input.
+        // An emptied text is stored as no text at all.
         const QString text = value.toString();
+        if (text.isEmpty())
+            return {};
         return def->size > 0 && text.size() > def->size ? text.left(def->size) : text;
     }
     case ColumnType::Memo:
-        return value.toString();
+        return value.toString().isEmpty() ? QVariant() : value.toString();
     case ColumnType::Double: {
         if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
             return {};
@@ -500,8 +467,7 @@ QVariant Table::normalized(int column, const QVariant& value) const
     return value;
 }
 
-QVariantList Table::newRowValues() const
-{
+QVariantList Table::newRowValues() const {
     QVariantList values(m_columns.size());
     for (int i = 0; i < m_columns.size(); ++i) {
         const Column* def = m_schema ? m_schema->column(m_columns.at(i)) : nullptr;
@@ -517,8 +483,7 @@ QVariantList Table::newRowValues() const
     return values;
 }
 
-void Table::loadCurrent()
-{
+void Table::loadCurrent() {
     m_values = QVariantList(m_columns.size());
     if (m_current >= 0 && m_current < m_rows.size()) {
         QSqlQuery query(m_database.connection());
@@ -533,8 +498,7 @@ void Table::loadCurrent()
     m_stored = m_values;
 }
 
-QString Table::insertRow()
-{
+QString Table::insertRow() {
     QStringList names;
     QStringList marks;
     QVariantList values;
@@ -554,8 +518,7 @@ QString Table::insertRow()
     return {};
 }
 
-QString Table::updateRow()
-{
+QString Table::updateRow() {
     if (m_changed.isEmpty())
         return {};
     QList<int> changed(m_changed.begin(), m_changed.end());
@@ -580,22 +543,20 @@ QString Table::updateRow()
     return {};
 }
 
-void Table::placeCurrentRow(qint64 rowId)
-{
-    const QVariant key = m_orderColumn >= 0 ? toStorage(m_orderColumn, m_values.at(m_orderColumn))
-                                            : QVariant();
+void Table::placeCurrentRow(qint64 rowId) {
+    const QVariant key =
+        m_orderColumn >= 0 ? toStorage(m_orderColumn, m_values.at(m_orderColumn)) : QVariant();
     const RowRef row{rowId, key};
-    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(), row,
-                                     [](const RowRef& a, const RowRef& b) {
-                                         const int c = compareKeys(a.key, b.key);
-                                         return c != 0 ? c < 0 : a.rowId < b.rowId;
-                                     });
+    const auto at =
+        std::upper_bound(m_rows.begin(), m_rows.end(), row, [](const RowRef& a, const RowRef& b) {
+            const int c = compareKeys(a.key, b.key);
+            return c != 0 ? c < 0 : a.rowId < b.rowId;
+        });
     m_current = int(at - m_rows.begin());
     m_rows.insert(at, row);
 }
 
-void Table::setState(State state)
-{
+void Table::setState(State state) {
     if (m_state == state)
         return;
     m_state = state;

@@ -3,8 +3,7 @@
 #include "database.h"
 
 Transaction::Transaction(Database& database)
-    : m_database(database)
-{
+    : m_database(database) {
     m_savepoint = QStringLiteral("unit%1").arg(m_database.enterTransaction());
     m_error = m_database.execute(QStringLiteral("SAVEPOINT ") + m_savepoint);
     m_active = m_error.isEmpty();
@@ -12,13 +11,11 @@ Transaction::Transaction(Database& database)
         m_database.leaveTransaction();
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     rollback();
 }
 
-bool Transaction::commit()
-{
+bool Transaction::commit() {
     if (!m_active)
         return false;
     m_error = m_database.execute(QStringLiteral("RELEASE ") + m_savepoint);
@@ -31,8 +28,7 @@ bool Transaction::commit()
     return true;
 }
 
-void Transaction::rollback()
-{
+void Transaction::rollback() {
     if (!m_active)
         return;
     m_database.execute(QStringLiteral("ROLLBACK TO ") + m_savepoint);

@@ -8,12 +8,9 @@
 #include <QLocale>
 
 VoucherTypeRules::VoucherTypeRules(DM1& dm)
-    : m_dm(dm)
-{
-}
+    : m_dm(dm) {}
 
-VoucherTypeRules::Verdict VoucherTypeRules::checkCode(const QString& code)
-{
+VoucherTypeRules::Verdict VoucherTypeRules::checkCode(const QString& code) {
     QString number = code.trimmed();
     number.replace(u',', u'.'); // "45,5" is the German way of writing 45.5
     bool ok = false;
@@ -23,14 +20,12 @@ VoucherTypeRules::Verdict VoucherTypeRules::checkCode(const QString& code)
     return value > 29 && value < 61 ? Verdict::Reserved : Verdict::Accepted;
 }
 
-void VoucherTypeRules::beforeClose(Table& types)
-{
+void VoucherTypeRules::beforeClose(Table& types) {
     types.edit();
     types.post();
 }
 
-void VoucherTypeRules::valueChanged(Table& types, const QString& column)
-{
+void VoucherTypeRules::valueChanged(Table& types, const QString& column) {
     if (column.compare(QStringLiteral("art"), Qt::CaseInsensitive) != 0)
         return;
     const Verdict verdict = checkCode(types.text(QStringLiteral("art")));
@@ -46,8 +41,7 @@ void VoucherTypeRules::valueChanged(Table& types, const QString& column)
         types.revert(QStringLiteral("art"));
 }
 
-void VoucherTypeRules::postFailed(Table& types, const QString& engineError)
-{
+void VoucherTypeRules::postFailed(Table& types, const QString& engineError) {
     const bool duplicate = engineError.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive);
     m_dm.interaction().inform(duplicate ? QStringLiteral("BA existiert bereits!") : engineError);
     if (types.state() == Table::State::Insert || m_retrying) {

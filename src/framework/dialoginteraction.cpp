@@ -6,44 +6,37 @@
 
 namespace {
 
-QWidget* parentWindow()
-{
+QWidget* parentWindow() {
     return QApplication::activeWindow();
 }
 
-QString title()
-{
+QString title() {
     return QApplication::applicationName();
 }
 
 } // namespace
 
-void DialogInteraction::inform(const QString& text)
-{
+void DialogInteraction::inform(const QString& text) {
     QMessageBox::information(parentWindow(), title(), text);
 }
 
-void DialogInteraction::reportError(const QString& text)
-{
+void DialogInteraction::reportError(const QString& text) {
     QMessageBox::critical(parentWindow(), title(), text);
 }
 
-bool DialogInteraction::askYesNo(const QString& question)
-{
+bool DialogInteraction::askYesNo(const QString& question) {
     return QMessageBox::question(parentWindow(), title(), question,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-bool DialogInteraction::askOkCancel(const QString& question)
-{
+bool DialogInteraction::askOkCancel(const QString& question) {
     return QMessageBox::warning(parentWindow(), title(), question,
-                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-           == QMessageBox::Ok;
+                                QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-QString DialogInteraction::chooseFileToSave(const FileDialogRequest& request)
-{
+QString DialogInteraction::chooseFileToSave(const FileDialogRequest& request) {
     QFileDialog dialog(parentWindow(), request.caption, request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -52,8 +45,7 @@ QString DialogInteraction::chooseFileToSave(const FileDialogRequest& request)
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-QString DialogInteraction::chooseFileToOpen(const FileDialogRequest& request)
-{
+QString DialogInteraction::chooseFileToOpen(const FileDialogRequest& request) {
     QFileDialog dialog(parentWindow(), request.caption, request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -1,0 +1,216 @@
+#include "scriptedinteraction.h"
+#include "testfolder.h"
+
+#include "data/dm1.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTest>
+
+// Connecting to parzelle.mdb in the working folder: the upgrade of older files, the offer of
+// a new database, and files that must be left untouched.
+class TestConnection : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newDatabaseOpensEveryTable();
+    void olderDatabaseGainsTheUpgradedColumns();
+    void secondConnectChangesNothingAndSaysNothing();
+    void missingFileDeclined();
+    void missingFileCreated();
+    void fileThatIsNoDatabaseStaysUntouched();
+    void damagedDatabaseStaysUntouched();
+    void newerVersionIsRefused();
+    void secondProgramOnTheSameFolderIsRefused();
+    void connectionFollowsTheWorkingFolder();
+};
+
+void TestConnection::newDatabaseOpensEveryTable() {
+    TestFolder folder;
+    folder.createDatabase();
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(dm.connectDatabase());
+    for (Table* table : dm.tables())
+        QVERIFY2(table->isOpen(), qPrintable(table->tableName()));
+    QVERIFY(interaction.said().isEmpty());
+    QVERIFY(!dm.artcheck());
+}
+
+void TestConnection::olderDatabaseGainsTheUpgradedColumns() {
+    TestFolder folder;
+    folder.createOlderDatabase();
+    ScriptedInteraction interaction;
+    {
+        DM1 dm(interaction);
+        QVERIFY(dm.connectDatabase());
+        QVERIFY(interaction.said().isEmpty());
+        for (const char* column : {"telefon", "z11", "z20"})
+            QVERIFY2(dm.parzelle().hasColumn(QString::fromLatin1(column)), column);
+        for (const char* column : {"z21", "z30"})
+            QVERIFY2(dm.param().hasColumn(QString::fromLatin1(column)), column);
+        QVERIFY(dm.nfelder().hasColumn(QStringLiteral("rc111")));
+        QVERIFY(dm.nfelder().hasColumn(QStringLiteral("rc222")));
+
+        // The rows survive the upgrade, and the association's name now takes 60 characters.
+        QCOMPARE(dm.parzelle().text(QStringLiteral("Name")), QStringLiteral("Müller"));
+        QCOMPARE(dm.param().text(QStringLiteral("Verein")), QStringLiteral("Gartenfreunde Nord"));
+        QCOMPARE(dm.param().number(QStringLiteral("z25")), 0.0);
+        const QString sixty = QString(60, u'V');
+        dm.param().setValue(QStringLiteral("Verein"), sixty + QStringLiteral("zu lang"));
+        QVERIFY(dm.param().post());
+        QCOMPARE(dm.parzelleADOConnection()
+                     .scalar(QStringLiteral("SELECT Verein FROM param"))
+                     .toString(),
+                 sixty);
+        QCOMPARE(dm.parzelleADOConnection()
+                     .scalar(QStringLiteral("SELECT type FROM pragma_table_info('param') WHERE "
+                                            "name = 'Verein'"))
+                     .toString(),
+                 QStringLiteral("TEXT(60)"));
+    }
+    QCOMPARE(folder.scalar(QStringLiteral("PRAGMA user_version")).toInt(), 1);
+}
+
+void TestConnection::secondConnectChangesNothingAndSaysNothing() {
+    TestFolder folder;
+    folder.createOlderDatabase();
+    ScriptedInteraction interaction;
+    {
+        DM1 dm(interaction);
+        QVERIFY(dm.connectDatabase());
+    }
+    const QByteArray before =
+        QCryptographicHash::hash(folder.fileContent(), QCryptographicHash::Sha256);
+    {
+        DM1 dm(interaction);
+        QVERIFY(dm.connectDatabase());
+        QVERIFY(dm.connectDatabase()); // a reconnect, as after a restore
+    }
+    QVERIFY(interaction.said().isEmpty());
+    QCOMPARE(QCryptographicHash::hash(folder.fileContent(), QCryptographicHash::Sha256), before);
+}
+
+void TestConnection::missingFileDeclined() {
+    TestFolder folder;
+    ScriptedInteraction interaction;
+    interaction.answers = {false};
+    DM1 dm(interaction);
+    QVERIFY(!dm.connectDatabase());
+    QCOMPARE(interaction.questions.size(), 1);
+    QVERIFY(interaction.questions.first().contains(QStringLiteral("neue, leere Datenbank")));
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY2(interaction.errors.first().contains(QStringLiteral("unable to open")),
+             qPrintable(interaction.errors.first()));
+    QVERIFY(!QFile::exists(folder.databasePath()));
+    QVERIFY(!dm.isConnected());
+    for (Table* table : dm.tables())
+        QVERIFY(!table->isOpen());
+}
+
+void TestConnection::missingFileCreated() {
+    TestFolder folder;
+    ScriptedInteraction interaction;
+    interaction.answers = {true};
+    DM1 dm(interaction);
+    QVERIFY(dm.connectDatabase());
+    QVERIFY(interaction.errors.isEmpty());
+    QVERIFY(QFile::exists(folder.databasePath()));
+    // Opening the empty journals gave each its first, blank entry.
+    QCOMPARE(dm.Hauptkasse().rowCount(), 1);
+    QCOMPARE(dm.Handkasse().rowCount(), 1);
+    QCOMPARE(dm.syskonto().rowCount(), 31);
+}
+
+void TestConnection::fileThatIsNoDatabaseStaysUntouched() {
+    TestFolder folder;
+    QFile file(folder.databasePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray content =
+        QByteArray("Einkaufsliste: Saatkartoffeln, Rasenduenger\n").repeated(200);
+    file.write(content);
+    file.close();
+
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(!dm.connectDatabase());
+    QVERIFY(interaction.questions.isEmpty());
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY2(interaction.errors.first().contains(QStringLiteral("not a database")),
+             qPrintable(interaction.errors.first()));
+    QCOMPARE(folder.fileContent(), content);
+    QVERIFY(!QFile::exists(folder.databasePath() + QStringLiteral("-journal")));
+}
+
+void TestConnection::damagedDatabaseStaysUntouched() {
+    TestFolder folder;
+    folder.createDatabase();
+    QByteArray content = folder.fileContent();
+    // Overwrite the second page, where the tables begin, with garbage.
+    for (int i = 4096; i < 4096 * 2 && i < content.size(); ++i)
+        content[i] = char(0xA5);
+    QFile file(folder.databasePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(!dm.connectDatabase());
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY(interaction.errors.first().contains(QStringLiteral("beschädigt")));
+    QCOMPARE(folder.fileContent(), content);
+}
+
+void TestConnection::newerVersionIsRefused() {
+    TestFolder folder;
+    folder.createDatabase();
+    folder.execute({QStringLiteral("PRAGMA user_version=99")});
+    const QByteArray content = folder.fileContent();
+
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(!dm.connectDatabase());
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY(interaction.errors.first().contains(QStringLiteral("neueren Version")));
+    QCOMPARE(folder.fileContent(), content);
+}
+
+void TestConnection::secondProgramOnTheSameFolderIsRefused() {
+    TestFolder folder;
+    folder.createDatabase();
+    ScriptedInteraction first;
+    DM1 running(first);
+    QVERIFY(running.connectDatabase());
+
+    ScriptedInteraction second;
+    DM1 another(second);
+    QVERIFY(!another.connectDatabase());
+    QCOMPARE(second.errors.size(), 1);
+    QVERIFY(second.errors.first().contains(QStringLiteral("bereits")));
+    QVERIFY(running.parzelle().isOpen());
+
+    running.disconnectDatabase();
+    QVERIFY(another.connectDatabase());
+}
+
+void TestConnection::connectionFollowsTheWorkingFolder() {
+    TestFolder first;
+    first.createDatabase();
+    first.execute({QStringLiteral("UPDATE param SET Verein = 'Am Bach'")});
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    {
+        TestFolder second;
+        second.createDatabase();
+        second.execute({QStringLiteral("UPDATE param SET Verein = 'Am Hang'")});
+        QVERIFY(dm.connectDatabase());
+        QCOMPARE(dm.param().text(QStringLiteral("Verein")), QStringLiteral("Am Hang"));
+        dm.disconnectDatabase();
+    }
+    QVERIFY(dm.connectDatabase());
+    QCOMPARE(dm.param().text(QStringLiteral("Verein")), QStringLiteral("Am Bach"));
+}
+
+QTEST_GUILESS_MAIN(TestConnection)
+#include "tst_connection.moc"

@@ -1,0 +1,95 @@
+#include "workspace.h"
+
+#include "data/plotrules.h"
+
+#include <QTest>
+
+// The plot register's rules fire on every edit, whichever window makes it.
+class TestPlotRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void consumptionFollowsTheReadings();
+    void waterFollowsItsOwnReadings();
+    void newPlotIsNeitherTransferredNorChecked();
+    void replacedMetersAndRemarksOfTheCurrentPlot();
+    void failedSaveIsReportedAndReloaded();
+};
+
+void TestPlotRules::consumptionFollowsTheReadings() {
+    Workspace w;
+    Table& plots = w.dm->parzelle();
+    plots.insert();
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("1"));
+    plots.setValue(QStringLiteral("sza"), 1200);
+    plots.setValue(QStringLiteral("szn"), 1500);
+    QCOMPARE(plots.number(QStringLiteral("Strom")), 300.0);
+    plots.setValue(QStringLiteral("nsza"), 0);
+    plots.setValue(QStringLiteral("nszn"), 40);
+    QCOMPARE(plots.number(QStringLiteral("Strom")), 340.0);
+    // An emptied reading counts as 0.
+    plots.setValue(QStringLiteral("sza"), QVariant());
+    QCOMPARE(plots.number(QStringLiteral("Strom")), 1540.0);
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Strom FROM parzelle")).toDouble(), 1540.0);
+}
+
+void TestPlotRules::waterFollowsItsOwnReadings() {
+    Workspace w;
+    w.execute(
+        QStringLiteral("INSERT INTO parzelle (Nr, wza, wzn, Strom) VALUES ('1', 10, 30, 77)"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    plots.setValue(QStringLiteral("nwzn"), 5);
+    QCOMPARE(plots.number(QStringLiteral("Wasser")), 25.0);
+    QCOMPARE(plots.number(QStringLiteral("Strom")), 77.0);
+}
+
+void TestPlotRules::newPlotIsNeitherTransferredNorChecked() {
+    Workspace w;
+    Table& plots = w.dm->parzelle();
+    plots.insert();
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("5"));
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT uebernommen + stromcheck FROM parzelle")).toInt(), 0);
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Flaeche + gesamt FROM parzelle")).toDouble(), 0.0);
+    // The connection markers stay open until the treasurer chooses one.
+    QVERIFY(w.scalar(QStringLiteral("SELECT text1 FROM parzelle")).isNull());
+}
+
+void TestPlotRules::replacedMetersAndRemarksOfTheCurrentPlot() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr, nszn, nwzn, memo) VALUES "
+                             "('1', 80, 0, 'Zaun reparieren'), ('2', 0, 3, '')"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    QVERIFY(PlotRules::hasReplacedElectricityMeter(plots));
+    QVERIFY(!PlotRules::hasReplacedWaterMeter(plots));
+    QVERIFY(PlotRules::hasRemarks(plots));
+    plots.next();
+    QVERIFY(!PlotRules::hasReplacedElectricityMeter(plots));
+    QVERIFY(PlotRules::hasReplacedWaterMeter(plots));
+    QVERIFY(!PlotRules::hasRemarks(plots));
+}
+
+void TestPlotRules::failedSaveIsReportedAndReloaded() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr, Name) VALUES ('1', 'Alt'), ('2', 'Zwei')"));
+    w.execute(QStringLiteral("CREATE TRIGGER locked BEFORE UPDATE ON parzelle "
+                             "BEGIN SELECT RAISE(ABORT, 'Parzelle gesperrt'); END"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    plots.next();
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Neu"));
+    plots.first();
+    QCOMPARE(w.interaction.errors.size(), 1);
+    QVERIFY(w.interaction.errors.first().contains(QStringLiteral("Parzelle gesperrt")));
+    QVERIFY(plots.isOpen());
+    QCOMPARE(plots.state(), Table::State::Browse);
+    QCOMPARE(plots.text(QStringLiteral("Nr")), QStringLiteral("1"));
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Name FROM parzelle WHERE Nr = '2'")).toString(),
+             QStringLiteral("Zwei"));
+}
+
+QTEST_GUILESS_MAIN(TestPlotRules)
+#include "tst_plotrules.moc"

@@ -1,0 +1,151 @@
+#include "workspace.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+// The table object: order, the current row, editing and posting.
+class TestTable : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void plotsAreOrderedAsText();
+    void postedRowTakesItsPlaceInTheOrder();
+    void untouchedNewRowIsDropped();
+    void cancelledInsertReturnsToThePreviousRow();
+    void postWritesOnlyWhatChanged();
+    void removeKeepsAPlaceInTheTable();
+    void textIsCutToTheColumnSize();
+    void emptyNumberReadsAsZero();
+    void closeStoresWhatWasTyped();
+};
+
+namespace {
+
+void addPlots(Workspace& w, const QStringList& numbers) {
+    for (const QString& number : numbers)
+        w.execute(QStringLiteral("INSERT INTO parzelle (Nr, Name) VALUES ('%1', 'Pächter %1')")
+                      .arg(number));
+    w.dm->parzelle().reopen();
+}
+
+QStringList numbersInOrder(Table& plots) {
+    QStringList numbers;
+    for (int i = 0; i < plots.rowCount(); ++i)
+        numbers << plots.valueAt(i, QStringLiteral("Nr")).toString();
+    return numbers;
+}
+
+} // namespace
+
+void TestTable::plotsAreOrderedAsText() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("1")});
+    QCOMPARE(numbersInOrder(w.dm->parzelle()),
+             QStringList({QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("2")}));
+    QCOMPARE(w.dm->parzelle().text(QStringLiteral("Nr")), QStringLiteral("1"));
+}
+
+void TestTable::postedRowTakesItsPlaceInTheOrder() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1"), QStringLiteral("3")});
+    Table& plots = w.dm->parzelle();
+    plots.insert();
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("2"));
+    QVERIFY(plots.post());
+    QCOMPARE(plots.position(), 1);
+    QCOMPARE(numbersInOrder(plots),
+             QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("4"));
+    QVERIFY(plots.post());
+    QCOMPARE(plots.position(), 2);
+    QCOMPARE(plots.text(QStringLiteral("Nr")), QStringLiteral("4"));
+}
+
+void TestTable::untouchedNewRowIsDropped() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1")});
+    Table& plots = w.dm->parzelle();
+    plots.insert();
+    QCOMPARE(plots.rowCount(), 2);
+    QVERIFY(plots.first());
+    QCOMPARE(plots.rowCount(), 1);
+    QCOMPARE(w.scalar(QStringLiteral("SELECT count(*) FROM parzelle")).toInt(), 1);
+    QVERIFY(w.interaction.said().isEmpty());
+}
+
+void TestTable::cancelledInsertReturnsToThePreviousRow() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    Table& plots = w.dm->parzelle();
+    plots.moveTo(1);
+    plots.insert();
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Neu"));
+    plots.cancel();
+    QCOMPARE(plots.text(QStringLiteral("Nr")), QStringLiteral("2"));
+    QCOMPARE(plots.rowCount(), 3);
+}
+
+void TestTable::postWritesOnlyWhatChanged() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1")});
+    Table& plots = w.dm->parzelle();
+    QCOMPARE(plots.text(QStringLiteral("Name")), QStringLiteral("Pächter 1"));
+    // Another part of the program changes the plot behind the table object's back.
+    w.execute(QStringLiteral("UPDATE parzelle SET gesamt = 99.5"));
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Schulze"));
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT gesamt FROM parzelle")).toDouble(), 99.5);
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Name FROM parzelle")).toString(),
+             QStringLiteral("Schulze"));
+}
+
+void TestTable::removeKeepsAPlaceInTheTable() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1"), QStringLiteral("2")});
+    Table& plots = w.dm->parzelle();
+    QVERIFY(plots.last());
+    QVERIFY(plots.remove());
+    QCOMPARE(plots.rowCount(), 1);
+    QCOMPARE(plots.text(QStringLiteral("Nr")), QStringLiteral("1"));
+    QVERIFY(plots.remove());
+    QVERIFY(plots.isEmpty());
+    QCOMPARE(plots.position(), -1);
+}
+
+void TestTable::textIsCutToTheColumnSize() {
+    Workspace w;
+    Table& plots = w.dm->parzelle();
+    plots.insert();
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("123456789"));
+    plots.setValue(QStringLiteral("PLZ"), QStringLiteral("123456"));
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Nr || '/' || PLZ FROM parzelle")).toString(),
+             QStringLiteral("12345678/12345"));
+}
+
+void TestTable::emptyNumberReadsAsZero() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr, Flaeche) VALUES ('1', NULL)"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    QVERIFY(plots.isNull(QStringLiteral("Flaeche")));
+    QCOMPARE(plots.number(QStringLiteral("Flaeche")), 0.0);
+    plots.setValue(QStringLiteral("Flaeche"), QStringLiteral("  "));
+    QVERIFY(plots.isNull(QStringLiteral("Flaeche")));
+}
+
+void TestTable::closeStoresWhatWasTyped() {
+    Workspace w;
+    addPlots(w, {QStringLiteral("1")});
+    Table& plots = w.dm->parzelle();
+    QSignalSpy closed(&plots, &Table::closed);
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Krause"));
+    plots.close();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Name FROM parzelle")).toString(),
+             QStringLiteral("Krause"));
+}
+
+QTEST_GUILESS_MAIN(TestTable)
+#include "tst_table.moc"
