@@ -11,4 +11,7 @@ double roundHalfEven(double value);
 // Rounds to the given count of decimals (0 to 10).
 double roundHalfEven(double value, int decimals);
 
+// Rounds halves away from zero, as printed figures with a fixed count of decimals do.
+double roundHalfAwayFromZero(double value, int decimals);
+
 } // namespace Rounding

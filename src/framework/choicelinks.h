@@ -1,0 +1,41 @@
+#pragma once
+
+#include "fieldlink.h"
+
+#include <QList>
+#include <QVariantList>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QRadioButton;
+
+// A yes/no column in a check box.
+class FlagLink : public FieldLink {
+    Q_OBJECT
+
+public:
+    FlagLink(Table& table, const QString& column, QCheckBox* box);
+    void refresh() override;
+
+private:
+    QCheckBox* m_box;
+};
+
+// A column that takes one of a few values, chosen by radio buttons ("X" for "ja", " " for
+// "nein"); a value none of them stands for leaves all unchecked.
+class ChoiceLink : public FieldLink {
+    Q_OBJECT
+
+public:
+    ChoiceLink(Table& table, const QString& column, const QList<QRadioButton*>& buttons,
+               const QVariantList& values);
+    void refresh() override;
+
+private:
+    QList<QRadioButton*> m_buttons;
+    QVariantList m_values;
+};
+
+// Checks one of a group's buttons, or none.
+void checkOnly(const QList<QRadioButton*>& buttons, int index);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class Interaction;
+class Table;
+class QToolButton;
+
+// The record navigator over a table object: first, prior, next, last, and optionally new and
+// delete, each with its hint. Deleting asks first.
+class NavigatorBar : public QWidget {
+    Q_OBJECT
+
+public:
+    enum Button { First, Prior, Next, Last, Insert, Delete };
+
+    // Hints in the order of Button; a missing hint leaves that button out.
+    NavigatorBar(Table& table, Interaction& interaction, const QStringList& hints,
+                 QWidget* parent = nullptr);
+
+    QToolButton* button(Button which) const { return m_buttons.value(which); }
+    void click(Button which);
+
+private:
+    void updateButtons();
+
+    Table& m_table;
+    Interaction& m_interaction;
+    QList<QToolButton*> m_buttons;
+};
