@@ -4,6 +4,10 @@
 #include "tinfoform.h"
 
 #include "data/dm1.h"
+#include "framework/interaction.h"
+#include "plots/tneufelder.h"
+#include "plots/tparam.h"
+#include "plots/tparzelleform.h"
 
 #include <QApplication>
 
@@ -12,16 +16,36 @@ LunetraApp::LunetraApp(Interaction& interaction)
     , m_dm(std::make_unique<DM1>(interaction)) {
     // The main window comes first: closing it ends the program.
     m_mainWindow = std::make_unique<THauptformular>(*m_dm, m_interaction);
-    m_infoForm = new TInfoForm(m_mainWindow.get());
+    QWidget* main = m_mainWindow.get();
+    m_infoForm = new TInfoForm(main);
     m_mainWindow->setInfoWindow(m_infoForm);
+    m_customItems = new Tneufelder(*m_dm, main);
 
     QApplication::setApplicationName(QStringLiteral("lunetra"));
 
+    m_plotRegister = new TParzelleform(*m_dm, m_interaction, main);
     // The database is open before the main window is first shown.
     m_dm->connectDatabase();
+    m_parameters = new Tparam(*m_dm, m_interaction, main);
+
+    m_plotRegister->setParametersWindow(m_parameters);
+    m_plotRegister->setCustomItemsWindow(m_customItems);
+    QObject::connect(m_customItems, &Tneufelder::itemsChanged, m_plotRegister,
+                     &TParzelleform::updateCustomItemLabels);
+    m_mainWindow->setCommand(THauptformular::Command::Plots, [this] { openPlotRegister(); });
 }
 
 LunetraApp::~LunetraApp() {
     m_mainWindow.reset();
     m_dm.reset();
+}
+
+void LunetraApp::openPlotRegister() {
+    for (Table* table : {&m_dm->parzelle(), &m_dm->param()}) {
+        if (!table->open()) {
+            m_interaction.reportError(table->lastError());
+            return;
+        }
+    }
+    m_plotRegister->exec();
 }

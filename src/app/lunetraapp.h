@@ -6,6 +6,9 @@ class DM1;
 class Interaction;
 class THauptformular;
 class TInfoForm;
+class Tneufelder;
+class Tparam;
+class TParzelleform;
 
 // The running program: the data module and every window, each created once at start and
 // kept until the end.
@@ -19,10 +22,18 @@ public:
     DM1& dm() { return *m_dm; }
     THauptformular& mainWindow() { return *m_mainWindow; }
     TInfoForm& infoWindow() { return *m_infoForm; }
+    TParzelleform& plotRegister() { return *m_plotRegister; }
+    Tparam& parametersWindow() { return *m_parameters; }
+    Tneufelder& customItemsWindow() { return *m_customItems; }
 
 private:
+    void openPlotRegister();
+
     Interaction& m_interaction;
     std::unique_ptr<DM1> m_dm;
     std::unique_ptr<THauptformular> m_mainWindow;
     TInfoForm* m_infoForm = nullptr;
+    Tneufelder* m_customItems = nullptr;
+    TParzelleform* m_plotRegister = nullptr;
+    Tparam* m_parameters = nullptr;
 };

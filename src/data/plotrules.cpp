@@ -32,6 +32,28 @@ void PlotRules::valueChanged(Table& plots, const QString& column) {
         plots.setValue(QStringLiteral("Wasser"), waterConsumption(plots));
 }
 
+bool PlotRules::beforePost(Table& plots) {
+    const QString number = plots.text(QStringLiteral("Nr"));
+    if (number.trimmed().isEmpty()) {
+        m_dm.interaction().inform(QStringLiteral("Bitte geben Sie eine Parzellennummer ein "
+                                                 "(„Parz.Nr.“). Ohne Nummer kann die Parzelle "
+                                                 "nicht gespeichert werden."));
+        return false;
+    }
+    const int others = m_dm.parzelleADOConnection()
+                           .scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE Nr = ? "
+                                                  "AND rowid <> ?"),
+                                   {number, plots.currentRowId()})
+                           .toInt();
+    if (others > 0) {
+        m_dm.interaction().inform(QStringLiteral("Die Parzellennummer „%1“ ist bereits "
+                                                 "vergeben. Bitte wählen Sie eine andere Nummer.")
+                                      .arg(number));
+        return false;
+    }
+    return true;
+}
+
 void PlotRules::postFailed(Table& plots, const QString& engineError) {
     m_dm.interaction().reportError(
         QStringLiteral("Die Änderungen an der Parzelle konnten nicht gespeichert werden:\n%1")

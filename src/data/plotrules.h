@@ -12,6 +12,8 @@ public:
 
     void newRecord(Table& plots) override;
     void valueChanged(Table& plots, const QString& column) override;
+    // Every plot has a number of its own: every list is ordered and found by it.
+    bool beforePost(Table& plots) override;
     void postFailed(Table& plots, const QString& engineError) override;
 
     // Consumption of the year from both meters of a medium; an empty reading counts as 0.

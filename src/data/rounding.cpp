@@ -40,8 +40,7 @@ double roundHalfEven(double value, int decimals) {
     return result == 0.0 ? 0.0 : result; // no "-0,00" on a statement
 }
 
-double roundHalfAwayFromZero(double value, int decimals)
-{
+double roundHalfAwayFromZero(double value, int decimals) {
     if (!std::isfinite(value))
         return value;
     const double scale = std::pow(10.0, decimals);

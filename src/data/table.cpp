@@ -66,6 +66,10 @@ bool Table::open() {
     if (isOpen())
         return true;
     m_lastError.clear();
+    if (!m_database.isOpen()) {
+        m_lastError = QStringLiteral("Es besteht keine Verbindung zur Datenbank „parzelle.mdb“.");
+        return false;
+    }
     m_columns = m_database.columnNames(m_tableName);
     if (m_columns.isEmpty()) {
         m_lastError = QStringLiteral("Die Tabelle „%1“ fehlt in der Datenbank.").arg(m_tableName);
@@ -370,6 +374,10 @@ bool Table::checkBrowseMode() {
         return true;
     }
     return post();
+}
+
+qint64 Table::currentRowId() const {
+    return m_state == State::Insert ? -1 : rowIdAt(m_current);
 }
 
 qint64 Table::rowIdAt(int index) const {

@@ -79,6 +79,9 @@ public:
     // Leaves editing: a changed row is posted, an untouched one is dropped.
     bool checkBrowseMode();
 
+    // Row id of the current row in the database; -1 for a new row not yet posted.
+    qint64 currentRowId() const;
+
     // Rows other than the current one, for lists and grids.
     qint64 rowIdAt(int index) const;
     QVariant valueAt(int index, const QString& column) const;

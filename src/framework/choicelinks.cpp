@@ -7,14 +7,12 @@
 
 FlagLink::FlagLink(Table& table, const QString& column, QCheckBox* box)
     : FieldLink(table, column, box)
-    , m_box(box)
-{
+    , m_box(box) {
     connect(box, &QCheckBox::clicked, this, [this](bool checked) { store(checked); });
     refresh();
 }
 
-void FlagLink::refresh()
-{
+void FlagLink::refresh() {
     if (isStoring())
         return;
     m_box->setEnabled(table().isOpen() && !table().isEmpty());
@@ -26,8 +24,7 @@ ChoiceLink::ChoiceLink(Table& table, const QString& column, const QList<QRadioBu
                        const QVariantList& values)
     : FieldLink(table, column, buttons.value(0))
     , m_buttons(buttons)
-    , m_values(values)
-{
+    , m_values(values) {
     for (int i = 0; i < buttons.size(); ++i) {
         buttons.at(i)->setAutoExclusive(false);
         connect(buttons.at(i), &QRadioButton::clicked, this, [this, i] {
@@ -38,8 +35,7 @@ ChoiceLink::ChoiceLink(Table& table, const QString& column, const QList<QRadioBu
     refresh();
 }
 
-void ChoiceLink::refresh()
-{
+void ChoiceLink::refresh() {
     if (isStoring())
         return;
     const QVariant value = table().value(column());
@@ -53,8 +49,7 @@ void ChoiceLink::refresh()
         button->setEnabled(table().isOpen() && !table().isEmpty());
 }
 
-void checkOnly(const QList<QRadioButton*>& buttons, int index)
-{
+void checkOnly(const QList<QRadioButton*>& buttons, int index) {
     for (int i = 0; i < buttons.size(); ++i) {
         const QSignalBlocker blocker(buttons.at(i));
         buttons.at(i)->setAutoExclusive(false);

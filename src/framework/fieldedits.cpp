@@ -20,7 +20,7 @@ const QString germanDate = QStringLiteral("dd.MM.yyyy");
 TextFieldLink::TextFieldLink(Table& table, const QString& column, QLineEdit* edit, Commit commit)
     : FieldLink(table, column, edit)
     , m_edit(edit)
-{
+    , m_commit(commit) {
     const int size = Schema::textSize(table.tableName(), column);
     if (size > 0)
         edit->setMaxLength(size);
@@ -28,6 +28,7 @@ TextFieldLink::TextFieldLink(Table& table, const QString& column, QLineEdit* edi
         connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { store(text); });
     } else {
         connect(edit, &QLineEdit::editingFinished, this, [this] {
+            m_edit->setModified(false);
             if (m_edit->text() != this->table().text(this->column()))
                 store(m_edit->text());
         });
@@ -35,9 +36,11 @@ TextFieldLink::TextFieldLink(Table& table, const QString& column, QLineEdit* edi
     refresh();
 }
 
-void TextFieldLink::refresh()
-{
+void TextFieldLink::refresh() {
     if (isStoring())
+        return;
+    // Text still being typed is the user's until the box is left.
+    if (m_commit == Commit::OnLeave && m_edit->hasFocus() && m_edit->isModified())
         return;
     const QString text = table().text(column());
     if (m_edit->text() != text)
@@ -47,8 +50,7 @@ void TextFieldLink::refresh()
 
 NumberFieldLink::NumberFieldLink(Table& table, const QString& column, QLineEdit* edit)
     : FieldLink(table, column, edit)
-    , m_edit(edit)
-{
+    , m_edit(edit) {
     if (const Column* def = Schema::column(table.tableName(), column))
         m_format = def->format;
     edit->setValidator(new QRegularExpressionValidator(
@@ -62,14 +64,12 @@ NumberFieldLink::NumberFieldLink(Table& table, const QString& column, QLineEdit*
     refresh();
 }
 
-void NumberFieldLink::setFormat(const QString& format)
-{
+void NumberFieldLink::setFormat(const QString& format) {
     m_format = format;
     refresh();
 }
 
-void NumberFieldLink::edited(const QString& text)
-{
+void NumberFieldLink::edited(const QString& text) {
     if (text.isEmpty()) {
         if (m_emptyToZero) {
             m_edit->setText(QStringLiteral("0"));
@@ -84,8 +84,7 @@ void NumberFieldLink::edited(const QString& text)
         store(value);
 }
 
-void NumberFieldLink::refresh()
-{
+void NumberFieldLink::refresh() {
     if (isStoring())
         return;
     m_edit->setEnabled(table().isOpen() && !table().isEmpty());
@@ -93,12 +92,12 @@ void NumberFieldLink::refresh()
     if (m_edit->hasFocus() && !m_edit->text().isEmpty()) {
         // Leave the user's typing alone while it says what the row holds.
         double typed = 0;
-        if (NumberFormat::parse(m_edit->text(), &typed) && !value.isNull()
-            && typed == value.toDouble())
+        if (NumberFormat::parse(m_edit->text(), &typed) && !value.isNull() &&
+            typed == value.toDouble())
             return;
     }
-    const QString shown = value.isNull() ? QString()
-                                         : NumberFormat::format(value.toDouble(), m_format);
+    const QString shown =
+        value.isNull() ? QString() : NumberFormat::format(value.toDouble(), m_format);
     if (m_edit->text() != shown)
         m_edit->setText(shown);
 }
@@ -107,8 +106,7 @@ DateFieldLink::DateFieldLink(Table& table, const QString& column, QLineEdit* edi
                              Interaction& interaction)
     : FieldLink(table, column, edit)
     , m_edit(edit)
-    , m_interaction(interaction)
-{
+    , m_interaction(interaction) {
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,10}")), edit));
     edit->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
@@ -116,8 +114,7 @@ DateFieldLink::DateFieldLink(Table& table, const QString& column, QLineEdit* edi
     refresh();
 }
 
-void DateFieldLink::finished()
-{
+void DateFieldLink::finished() {
     if (m_checking)
         return;
     const QString text = m_edit->text().trimmed();
@@ -142,8 +139,7 @@ void DateFieldLink::finished()
     refresh();
 }
 
-void DateFieldLink::refresh()
-{
+void DateFieldLink::refresh() {
     if (isStoring())
         return;
     m_edit->setEnabled(table().isOpen() && !table().isEmpty());
@@ -155,8 +151,7 @@ void DateFieldLink::refresh()
 
 MemoFieldLink::MemoFieldLink(Table& table, const QString& column, QPlainTextEdit* edit)
     : FieldLink(table, column, edit)
-    , m_edit(edit)
-{
+    , m_edit(edit) {
     connect(edit, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_refreshing)
             store(m_edit->toPlainText());
@@ -164,8 +159,7 @@ MemoFieldLink::MemoFieldLink(Table& table, const QString& column, QPlainTextEdit
     refresh();
 }
 
-void MemoFieldLink::refresh()
-{
+void MemoFieldLink::refresh() {
     if (isStoring())
         return;
     const QString text = table().text(column());
@@ -176,8 +170,7 @@ void MemoFieldLink::refresh()
     }
 }
 
-void commitFocusedEdit(QWidget* window)
-{
+void commitFocusedEdit(QWidget* window) {
     QWidget* focused = QApplication::focusWidget();
     if (focused && window->isAncestorOf(focused)) {
         if (auto* edit = qobject_cast<QLineEdit*>(focused))

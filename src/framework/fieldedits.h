@@ -19,6 +19,7 @@ public:
 
 private:
     QLineEdit* m_edit;
+    Commit m_commit;
 };
 
 // A numeric column in a line edit. Takes German notation ("12,5", a point too) and refuses

@@ -7,8 +7,7 @@
 FieldLink::FieldLink(Table& table, const QString& column, QWidget* control)
     : QObject(control)
     , m_table(table)
-    , m_column(column)
-{
+    , m_column(column) {
     const auto refreshAll = [this] { refresh(); };
     connect(&table, &Table::currentChanged, this, refreshAll);
     connect(&table, &Table::stateChanged, this, refreshAll);
@@ -18,8 +17,7 @@ FieldLink::FieldLink(Table& table, const QString& column, QWidget* control)
     });
 }
 
-void FieldLink::store(const QVariant& value)
-{
+void FieldLink::store(const QVariant& value) {
     if (!m_table.isOpen())
         return;
     m_storing = true;

@@ -11,8 +11,7 @@ NavigatorBar::NavigatorBar(Table& table, Interaction& interaction, const QString
                            QWidget* parent)
     : QWidget(parent)
     , m_table(table)
-    , m_interaction(interaction)
-{
+    , m_interaction(interaction) {
     const QStringList symbols = {QStringLiteral("|◀"), QStringLiteral("◀"), QStringLiteral("▶"),
                                  QStringLiteral("▶|"), QStringLiteral("+"), QStringLiteral("−")};
     auto* layout = new QHBoxLayout(this);
@@ -39,8 +38,7 @@ NavigatorBar::NavigatorBar(Table& table, Interaction& interaction, const QString
     updateButtons();
 }
 
-void NavigatorBar::click(Button which)
-{
+void NavigatorBar::click(Button which) {
     switch (which) {
     case First:
         m_table.first();
@@ -64,14 +62,16 @@ void NavigatorBar::click(Button which)
     }
 }
 
-void NavigatorBar::updateButtons()
-{
+void NavigatorBar::updateButtons() {
     const bool open = m_table.isOpen();
     const int position = m_table.position();
     const int count = m_table.rowCount();
     const bool inserting = m_table.state() == Table::State::Insert;
-    const bool enabled[] = {open && (position > 0 || inserting), open && (position > 0 || inserting),
-                            open && position + 1 < count, open && position + 1 < count, open,
+    const bool enabled[] = {open && (position > 0 || inserting),
+                            open && (position > 0 || inserting),
+                            open && position + 1 < count,
+                            open && position + 1 < count,
+                            open,
                             open && count > 0};
     for (int i = 0; i < m_buttons.size(); ++i) {
         if (m_buttons.at(i))

@@ -6,8 +6,7 @@
 
 namespace {
 
-QString plain(double value, const QLocale& locale)
-{
+QString plain(double value, const QLocale& locale) {
     QString text = QString::number(value, 'g', 15);
     if (text.contains(u'e'))
         text = QString::number(value, 'f', 6);
@@ -15,8 +14,7 @@ QString plain(double value, const QLocale& locale)
     return text;
 }
 
-QString fixed(double value, int decimals, const QLocale& locale, bool grouped)
-{
+QString fixed(double value, int decimals, const QLocale& locale, bool grouped) {
     // Printed figures round halves away from zero: the product 0.125 reads 0,13.
     QLocale l = locale;
     l.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
@@ -27,8 +25,7 @@ QString fixed(double value, int decimals, const QLocale& locale, bool grouped)
 
 namespace NumberFormat {
 
-int decimalsOf(const QString& pattern)
-{
+int decimalsOf(const QString& pattern) {
     if (pattern.startsWith(u'%')) {
         const qsizetype point = pattern.indexOf(u'.');
         return point < 0 ? 0 : pattern.mid(point + 1, pattern.size() - point - 2).toInt();
@@ -39,8 +36,7 @@ int decimalsOf(const QString& pattern)
     return point < 0 ? 0 : int(pattern.size() - point - 1);
 }
 
-QString format(double value, const QString& pattern, const QLocale& locale)
-{
+QString format(double value, const QString& pattern, const QLocale& locale) {
     if (pattern.isEmpty())
         return plain(value, locale);
     const int decimals = decimalsOf(pattern);
@@ -51,9 +47,9 @@ QString format(double value, const QString& pattern, const QLocale& locale)
     return fixed(value, decimals, locale, pattern.startsWith(QStringLiteral("#,##")));
 }
 
-bool parse(const QString& text, double* value)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*-?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
+bool parse(const QString& text, double* value) {
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*-?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
     if (!number.match(text).hasMatch())
         return false;
     QString c = text.trimmed();

@@ -8,8 +8,7 @@ namespace {
 const QString electricityColumn = QStringLiteral("z23");
 const QString waterColumn = QStringLiteral("z24");
 
-LossSharing read(const Table& parameters, const QString& column)
-{
+LossSharing read(const Table& parameters, const QString& column) {
     switch (int(parameters.number(column))) {
     case 1:
         return LossSharing::Equal;
@@ -20,8 +19,7 @@ LossSharing read(const Table& parameters, const QString& column)
     }
 }
 
-void write(Table& parameters, const QString& column, LossSharing method)
-{
+void write(Table& parameters, const QString& column, LossSharing method) {
     parameters.setValue(column, method == LossSharing::Equal           ? 1.0
                                 : method == LossSharing::ByConsumption ? 2.0
                                                                        : 0.0);
@@ -31,23 +29,19 @@ void write(Table& parameters, const QString& column, LossSharing method)
 
 namespace LossSharingChoice {
 
-LossSharing electricity(const Table& parameters)
-{
+LossSharing electricity(const Table& parameters) {
     return read(parameters, electricityColumn);
 }
 
-LossSharing water(const Table& parameters)
-{
+LossSharing water(const Table& parameters) {
     return read(parameters, waterColumn);
 }
 
-void setElectricity(Table& parameters, LossSharing method)
-{
+void setElectricity(Table& parameters, LossSharing method) {
     write(parameters, electricityColumn, method);
 }
 
-void setWater(Table& parameters, LossSharing method)
-{
+void setWater(Table& parameters, LossSharing method) {
     write(parameters, waterColumn, method);
 }
 

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void newPlotIsNeitherTransferredNorChecked();
     void replacedMetersAndRemarksOfTheCurrentPlot();
     void failedSaveIsReportedAndReloaded();
+    void plotNumberIsRequiredAndUnique();
 };
 
 void TestPlotRules::consumptionFollowsTheReadings() {
@@ -89,6 +90,28 @@ void TestPlotRules::failedSaveIsReportedAndReloaded() {
     QCOMPARE(plots.text(QStringLiteral("Nr")), QStringLiteral("1"));
     QCOMPARE(w.scalar(QStringLiteral("SELECT Name FROM parzelle WHERE Nr = '2'")).toString(),
              QStringLiteral("Zwei"));
+}
+
+void TestPlotRules::plotNumberIsRequiredAndUnique() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr) VALUES ('7')"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    plots.insert();
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Lehmann"));
+    QVERIFY(!plots.post());
+    QCOMPARE(plots.state(), Table::State::Insert);
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("7"));
+    QVERIFY(!plots.post());
+    QCOMPARE(w.interaction.messages.size(), 2);
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("17"));
+    QVERIFY(plots.post());
+    // A stored plot may keep its own number, but not take another plot's.
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Lehmann-Berg"));
+    QVERIFY(plots.post());
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral("7"));
+    QVERIFY(!plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE Nr = '7'")).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestPlotRules)

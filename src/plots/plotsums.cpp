@@ -1,0 +1,26 @@
+#include "plotsums.h"
+
+#include "data/dm1.h"
+
+PlotSums PlotSums::read(DM1& dm, const QString& whereLine) {
+    Query& query = dm.sumparzquery();
+    query.close();
+    QStringList lines{
+        QStringLiteral("select count(*) as nr, sum(parzelle.strom) as strom, "
+                       "sum(parzelle.wasser) as wasser"),
+        QStringLiteral("from parzelle"),
+    };
+    if (!whereLine.isEmpty())
+        lines << whereLine;
+    query.setSql(lines);
+
+    PlotSums sums;
+    if (!query.open() || query.isEmpty())
+        return sums;
+    query.first();
+    // Sums over no rows come back empty; number() reads that as 0.
+    sums.count = int(query.number(QStringLiteral("nr")));
+    sums.electricity = query.number(QStringLiteral("strom"));
+    sums.water = query.number(QStringLiteral("wasser"));
+    return sums;
+}

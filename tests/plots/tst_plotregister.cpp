@@ -1,0 +1,301 @@
+#include "workspace.h"
+
+#include "plots/plotcommands.h"
+#include "plots/tparzelleform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+// The plot register as the treasurer uses it: typing into its boxes, its switches and
+// commands, and what ends up stored.
+class TestPlotRegister : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void clearedReadingBecomesZeroAndConsumptionFollows();
+    void germanNumbersAreStoredAndGarbageRefused();
+    void connectionMarkerShowsOrHidesTheReadings();
+    void meterChangeSwitchFollowsThePlot();
+    void advanceSwitchNeedsAPercentage();
+    void namedPlotItemShowsItsBox();
+    void parametersAreGuardedWhilePaidInvoicesWait();
+    void checksResetAnsweredNoAndYes();
+    void dunningFeeIsAddedOnceOnly();
+    void plotNumberIsRequiredAndUnique();
+    void untouchedNewPlotIsDropped();
+    void remarksButtonTurnsRed();
+    void helpPointsToTheManual();
+    void everythingTypedSurvivesARestart();
+
+private:
+    void type(const QString& column, const QString& text);
+    Workspace* m_w = nullptr;
+    TParzelleform* m_window = nullptr;
+};
+
+void TestPlotRegister::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TestPlotRegister::init() {
+    m_w = new Workspace;
+    m_w->execute(QStringLiteral(
+        "INSERT INTO parzelle (Nr, Name, text1, text2, sza, szn, Strom, nsza, nszn, wza, wzn, "
+        "Wasser) VALUES ('1', 'Franke', 'X', 'X', 1200, 1500, 300, 0, 40, 10, 20, 10), "
+        "('2', 'Neumann', ' ', 'X', 0, 0, 0, 0, 0, 5, 9, 4)"));
+    m_w->dm->parzelle().reopen();
+    m_window = new TParzelleform(*m_w->dm, m_w->interaction);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestPlotRegister::cleanup() {
+    delete m_window;
+    delete m_w;
+}
+
+void TestPlotRegister::type(const QString& column, const QString& text) {
+    QLineEdit* edit = m_window->edit(column);
+    QVERIFY2(edit, qPrintable(column));
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void TestPlotRegister::clearedReadingBecomesZeroAndConsumptionFollows() {
+    type(QStringLiteral("szn"), QString());
+    QCOMPARE(m_window->edit(QStringLiteral("szn"))->text(), QStringLiteral("0"));
+    // 0 - 1200 + 40 - 0
+    QCOMPARE(m_window->edit(QStringLiteral("Strom"))->text(), QStringLiteral("-1160,00"));
+    type(QStringLiteral("szn"), QStringLiteral("1500,5"));
+    QCOMPARE(m_window->edit(QStringLiteral("Strom"))->text(), QStringLiteral("340,50"));
+}
+
+void TestPlotRegister::germanNumbersAreStoredAndGarbageRefused() {
+    type(QStringLiteral("Flaeche"), QStringLiteral("12,5"));
+    type(QStringLiteral("Laubenversicherung"), QStringLiteral("abc"));
+    QCOMPARE(m_window->edit(QStringLiteral("Laubenversicherung"))->text(), QStringLiteral("0,00"));
+    type(QStringLiteral("Parkplatzgebuehr"), QStringLiteral("7.25"));
+    m_window->close();
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Flaeche || '/' || Parkplatzgebuehr FROM "
+                                        "parzelle WHERE Nr = '1'"))
+                 .toString(),
+             QStringLiteral("12.5/7.25"));
+}
+
+void TestPlotRegister::connectionMarkerShowsOrHidesTheReadings() {
+    QVERIFY(m_window->edit(QStringLiteral("szn"))->isVisible());
+    m_window->connectionButton(QStringLiteral("text1"), false)->click();
+    QVERIFY(!m_window->edit(QStringLiteral("szn"))->isVisible());
+    QVERIFY(!m_window->edit(QStringLiteral("sza"))->isVisible());
+    QVERIFY(!m_window->electricityMeterChangeBox()->isVisible());
+    QCOMPARE(m_w->dm->parzelle().text(QStringLiteral("text1")), QStringLiteral(" "));
+    m_window->connectionButton(QStringLiteral("text1"), true)->click();
+    QVERIFY(m_window->edit(QStringLiteral("szn"))->isVisible());
+    QVERIFY(m_window->electricityMeterChangeBox()->isVisible());
+    // Moving to a plot without electricity hides them again.
+    m_w->dm->parzelle().next();
+    QVERIFY(!m_window->edit(QStringLiteral("szn"))->isVisible());
+    QVERIFY(m_window->edit(QStringLiteral("wzn"))->isVisible());
+}
+
+void TestPlotRegister::meterChangeSwitchFollowsThePlot() {
+    QVERIFY(m_window->electricityMeterChangeBox()->isChecked());
+    QVERIFY(m_window->edit(QStringLiteral("nszn"))->isVisible());
+    QCOMPARE(m_window->label(QStringLiteral("nszn"))->text(), QStringLiteral("Endwert[kwh]"));
+    m_w->dm->parzelle().next();
+    QVERIFY(!m_window->electricityMeterChangeBox()->isChecked());
+    QVERIFY(!m_window->edit(QStringLiteral("nszn"))->isVisible());
+    QVERIFY(!m_window->edit(QStringLiteral("nsza"))->isVisible());
+    m_w->dm->parzelle().first();
+    m_window->waterMeterChangeBox()->click();
+    QVERIFY(m_window->edit(QStringLiteral("nwzn"))->isVisible());
+    QCOMPARE(m_window->label(QStringLiteral("nwza"))->text(), QStringLiteral("Anfangswert[m³]"));
+}
+
+void TestPlotRegister::advanceSwitchNeedsAPercentage() {
+    QTest::mouseClick(m_window->electricityAdvanceBox(), Qt::LeftButton);
+    QCOMPARE(m_w->interaction.messages,
+             QStringList{QStringLiteral("Sie müssen noch die Energiepauschale im Formular "
+                                        "'Allgemeine Eingaben' eingeben")});
+    QVERIFY(!m_window->electricityAdvanceBox()->isChecked());
+    QVERIFY(!m_window->chargesElectricityAdvance());
+    QVERIFY(!m_window->edit(QStringLiteral("Abschlag_Strom_Vorjahr"))->isVisible());
+
+    m_w->dm->param().setValue(QStringLiteral("z22"), 50.0);
+    QTest::mouseClick(m_window->waterAdvanceBox(), Qt::LeftButton);
+    QVERIFY(m_window->chargesWaterAdvance());
+    QVERIFY(m_window->edit(QStringLiteral("Abschlag_Wasser_Vorjahr"))->isVisible());
+    QCOMPARE(m_window->label(QStringLiteral("Abschlag_Wasser_Vorjahr"))->text(),
+             QStringLiteral("Vorauszahlung-Gutschrift[€]"));
+    QTest::mouseClick(m_window->waterAdvanceBox(), Qt::LeftButton);
+    QVERIFY(!m_window->edit(QStringLiteral("Abschlag_Wasser_Vorjahr"))->isVisible());
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+}
+
+void TestPlotRegister::namedPlotItemShowsItsBox() {
+    QVERIFY(!m_window->edit(QStringLiteral("Reserve1"))->isVisible());
+    QDialog items;
+    m_window->setCustomItemsWindow(&items);
+    QTimer::singleShot(0, &items, [&] {
+        m_w->dm->nfelder().setValue(QStringLiteral("reserve1"), QStringLiteral("Wegebau"));
+        items.accept();
+    });
+    m_window->action(QStringLiteral("&neue Felder"))->trigger();
+    QVERIFY(m_window->edit(QStringLiteral("Reserve1"))->isVisible());
+    QCOMPARE(m_window->label(QStringLiteral("Reserve1"))->text(), QStringLiteral("Wegebau"));
+    QVERIFY(!m_window->edit(QStringLiteral("Reserve9"))->isVisible());
+}
+
+void TestPlotRegister::parametersAreGuardedWhilePaidInvoicesWait() {
+    QDialog parameters;
+    int shown = 0;
+    m_window->setParametersWindow(&parameters);
+    connect(&parameters, &QDialog::finished, this, [&] { ++shown; });
+    const auto openParameters = [&] {
+        QTimer::singleShot(0, &parameters, [&] {
+            if (parameters.isVisible())
+                parameters.accept();
+        });
+        m_window->action(QStringLiteral("&alllgemeine Eingaben"))->trigger();
+        QTest::qWait(1);
+    };
+    m_w->dm->parzelle().setValue(QStringLiteral("gezahlt"), true); // ticked, not yet stored
+    openParameters();
+    QCOMPARE(shown, 0);
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(
+        m_w->interaction.messages.first().startsWith(QStringLiteral(" A C H T U N G ! Es sind")));
+    m_w->execute(QStringLiteral("UPDATE parzelle SET uebernommen = true"));
+    openParameters();
+    QCOMPARE(shown, 1);
+}
+
+void TestPlotRegister::checksResetAnsweredNoAndYes() {
+    m_w->execute(QStringLiteral("UPDATE parzelle SET gezahlt = true, uebernommen = true"));
+    m_w->execute(QStringLiteral("INSERT INTO hauptkasse (lfd_nr, Art, Einnahme) VALUES "
+                                "(2, '30', 35.75), (3, '60', 1), (4, '7', 20), (5, '100', 3)"));
+    m_w->dm->parzelle().reopen();
+    m_w->interaction.answers = {false};
+    m_window->resetButton()->click();
+    QCOMPARE(m_w->interaction.questions.size(), 1);
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT count(*) FROM hauptkasse")).toInt(), 5);
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT sum(gezahlt) FROM parzelle")).toInt(), 2);
+
+    m_w->interaction.answers = {true};
+    m_window->resetButton()->click();
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT group_concat(Art) FROM hauptkasse WHERE Art IS "
+                                        "NOT NULL"))
+                 .toString(),
+             QStringLiteral("7,100"));
+    QCOMPARE(
+        m_w->scalar(QStringLiteral("SELECT sum(gezahlt) + sum(uebernommen) FROM parzelle")).toInt(),
+        0);
+    QVERIFY(!m_window->paidBox()->isChecked());
+}
+
+void TestPlotRegister::dunningFeeIsAddedOnceOnly() {
+    m_w->execute(QStringLiteral("UPDATE param SET Mahngebuehr = 5"));
+    m_w->execute(
+        QStringLiteral("UPDATE parzelle SET gesamt = 100, mahncheck = true WHERE Nr = '1'"));
+    m_w->dm->param().reopen();
+    m_w->dm->parzelle().reopen();
+    m_window->paidBox()->setFocus();
+    QCOMPARE(m_w->dm->parzelle().number(QStringLiteral("gesamt")), 105.0);
+    m_window->edit(QStringLiteral("Name"))->setFocus();
+    m_window->paidBox()->setFocus();
+    m_window->dunningTotalButton()->click();
+    QCOMPARE(m_w->dm->parzelle().number(QStringLiteral("gesamt")), 105.0);
+    QCOMPARE(m_window->edit(QStringLiteral("gesamt"))->text(), QStringLiteral("105,00"));
+    // Leaving the plot and coming back adds nothing either.
+    m_w->dm->parzelle().next();
+    m_w->dm->parzelle().first();
+    m_window->paidBox()->setFocus();
+    m_window->close();
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT gesamt FROM parzelle WHERE Nr = '1'")).toDouble(),
+             105.0);
+    // A plot that was never dunned is left alone.
+    m_w->dm->parzelle().next();
+    m_window->dunningTotalButton()->click();
+    QCOMPARE(m_w->dm->parzelle().state(), Table::State::Browse);
+}
+
+void TestPlotRegister::plotNumberIsRequiredAndUnique() {
+    Table& plots = m_w->dm->parzelle();
+    plots.insert();
+    type(QStringLiteral("Name"), QStringLiteral("Ohne Nummer"));
+    m_window->close();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(m_w->interaction.messages.first().contains(QStringLiteral("Parzellennummer")));
+
+    type(QStringLiteral("Nr"), QStringLiteral("2"));
+    QVERIFY(!plots.first());
+    QCOMPARE(m_w->interaction.messages.last(),
+             QStringLiteral("Die Parzellennummer „2“ ist bereits vergeben. Bitte wählen Sie eine "
+                            "andere Nummer."));
+    QCOMPARE(plots.state(), Table::State::Insert);
+
+    type(QStringLiteral("Nr"), QStringLiteral("3"));
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Name FROM parzelle WHERE Nr = '3'")).toString(),
+             QStringLiteral("Ohne Nummer"));
+}
+
+void TestPlotRegister::untouchedNewPlotIsDropped() {
+    m_w->dm->parzelle().insert();
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_w->interaction.said().isEmpty());
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT count(*) FROM parzelle")).toInt(), 2);
+}
+
+void TestPlotRegister::remarksButtonTurnsRed() {
+    m_w->execute(QStringLiteral("UPDATE parzelle SET memo = 'Zaun reparieren' WHERE Nr = '2'"));
+    m_w->dm->parzelle().reopen();
+    QVERIFY(!m_window->remarksButton()->styleSheet().contains(QStringLiteral("red")));
+    m_w->dm->parzelle().next();
+    QVERIFY(m_window->remarksButton()->styleSheet().contains(QStringLiteral("red")));
+}
+
+void TestPlotRegister::helpPointsToTheManual() {
+    m_window->action(QStringLiteral("&?"))->trigger();
+    QCOMPARE(m_w->interaction.messages,
+             QStringList{QStringLiteral("Öffnen Sie bitte die Datei \"Hilfe.pdf\" in Ihrem "
+                                        "Arbeitsverzeichnis mit Ihrem Standard-Internetbrowser")});
+}
+
+void TestPlotRegister::everythingTypedSurvivesARestart() {
+    type(QStringLiteral("Name"), QStringLiteral("Schulze-Wendland"));
+    type(QStringLiteral("telefon"), QStringLiteral("03341 123456789012"));
+    type(QStringLiteral("wzn"), QStringLiteral("25,5"));
+    m_window->connectionButton(QStringLiteral("text2"), false)->click();
+    m_window->paidBox()->click();
+    m_window->close();
+    m_w->dm->disconnectDatabase();
+    QVERIFY(m_w->dm->connectDatabase());
+    Table& plots = m_w->dm->parzelle();
+    QCOMPARE(plots.text(QStringLiteral("Name")), QStringLiteral("Schulze-Wendland"));
+    QCOMPARE(plots.text(QStringLiteral("telefon")), QStringLiteral("03341 123456789")); // 15 chars
+    QCOMPARE(plots.number(QStringLiteral("wzn")), 25.5);
+    QCOMPARE(plots.number(QStringLiteral("Wasser")), 15.5);
+    QCOMPARE(plots.text(QStringLiteral("text2")), QStringLiteral(" "));
+    QVERIFY(plots.flag(QStringLiteral("gezahlt")));
+}
+
+QTEST_MAIN(TestPlotRegister)
+#include "tst_plotregister.moc"
