@@ -43,8 +43,10 @@ void TextFieldLink::refresh() {
     if (m_commit == Commit::OnLeave && m_edit->hasFocus() && m_edit->isModified())
         return;
     const QString text = table().text(column());
-    if (m_edit->text() != text)
+    if (m_edit->text() != text) {
         m_edit->setText(text);
+        m_edit->setCursorPosition(0); // a long name shows its beginning
+    }
     m_edit->setEnabled(table().isOpen() && !table().isEmpty());
 }
 

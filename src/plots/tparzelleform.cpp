@@ -33,6 +33,13 @@ const QString notConnected = QStringLiteral(" ");
 // The plot custom items in the order the register shows them.
 const int plotItemNumbers[] = {1, 2, 3, 4, 9, 10};
 
+// A box that comes and goes keeps its place, so the fixed window does not jump.
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 void setShown(std::initializer_list<QWidget*> widgets, bool shown) {
     for (QWidget* widget : widgets) {
         if (widget)
@@ -101,6 +108,8 @@ QLineEdit* TParzelleform::addNumber(const QString& column, const QString& captio
     link->setEmptyToZero(emptyToZero);
     auto* label = new QLabel(caption, this);
     label->setBuddy(edit);
+    keepPlaceWhenHidden(edit);
+    keepPlaceWhenHidden(label);
     m_edits.insert(column.toLower(), edit);
     m_labels.insert(column.toLower(), label);
     return edit;
@@ -126,11 +135,11 @@ QWidget* TParzelleform::createTenantBox() {
         grid->addWidget(m_edits.value(column.toLower()), row, 1);
         ++row;
     };
-    addText(QStringLiteral("Name"), QStringLiteral("&Name"));
+    addText(QStringLiteral("Name"), QStringLiteral("Na&me"));
     addRow(QStringLiteral("Name"));
     addText(QStringLiteral("Vorname"), QStringLiteral("&Vorname"));
     addRow(QStringLiteral("Vorname"));
-    addText(QStringLiteral("Anschrift"), QStringLiteral("&Strasse, Nr."));
+    addText(QStringLiteral("Anschrift"), QStringLiteral("Strass&e, Nr."));
     addRow(QStringLiteral("Anschrift"));
     addText(QStringLiteral("Ort"), QStringLiteral("&Ort"));
     addRow(QStringLiteral("Ort"));
@@ -221,6 +230,7 @@ QWidget* TParzelleform::createMediumBox(bool electricity) {
     addNumber(oldReading, QStringLiteral("alt[%1]").arg(unit));
     addNumber(newReading, QStringLiteral("neu[%1]").arg(unit));
     auto* meterChange = new QCheckBox(QStringLiteral("Zählerwechsel"), meters);
+    keepPlaceWhenHidden(meterChange);
     addNumber(secondOld, QStringLiteral("Anfangswert[%1]").arg(unit));
     addNumber(secondNew, QStringLiteral("Endwert[%1]").arg(unit));
     int row = 0;
@@ -274,7 +284,7 @@ QWidget* TParzelleform::createChargesBox() {
     }
 
     m_dunningTotalButton =
-        new QPushButton(QStringLiteral("Rechnungsbetrag. nach &Mahnung aktualisieren"), box);
+        new QPushButton(QStringLiteral("Rechnungsbetrag. nac&h Mahnung aktualisieren"), box);
     m_resetButton = new QPushButton(QStringLiteral("&Checks-Reset"), box);
     m_remarksButton = new QPushButton(QStringLiteral("&Bemerkungen"), box);
     connect(m_dunningTotalButton, &QPushButton::clicked, this, &TParzelleform::addDunningFee);
