@@ -1,5 +1,7 @@
 #include "dialoginteraction.h"
 
+#include "reportpreview.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -51,4 +53,9 @@ QString DialogInteraction::chooseFileToOpen(const FileDialogRequest& request) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void DialogInteraction::showReport(const ReportDocument& document) {
+    ReportPreview preview(document, *this, parentWindow());
+    preview.exec();
 }

@@ -11,4 +11,5 @@ public:
     bool askOkCancel(const QString& question) override;
     QString chooseFileToSave(const FileDialogRequest& request) override;
     QString chooseFileToOpen(const FileDialogRequest& request) override;
+    void showReport(const ReportDocument& document) override;
 };

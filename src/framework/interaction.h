@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct ReportDocument;
+
 // Where a file dialog starts and what it offers.
 struct FileDialogRequest {
     QString caption;
@@ -25,4 +27,7 @@ public:
     // The chosen file, empty when the user cancelled.
     virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
     virtual QString chooseFileToOpen(const FileDialogRequest& request) = 0;
+    // Shows a report in the print preview, from which the user prints or saves a PDF; returns
+    // when the preview is closed.
+    virtual void showReport(const ReportDocument& document) = 0;
 };

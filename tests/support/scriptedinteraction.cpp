@@ -43,3 +43,9 @@ QString ScriptedInteraction::nextFile(const FileDialogRequest& request) {
     fileRequests << request;
     return files.isEmpty() ? QString() : files.takeFirst();
 }
+
+void ScriptedInteraction::showReport(const ReportDocument& document) {
+    reports << document;
+    if (whilePreviewOpen)
+        whilePreviewOpen(document);
+}

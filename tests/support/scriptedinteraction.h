@@ -1,6 +1,9 @@
 #pragma once
 
 #include "framework/interaction.h"
+#include "framework/reportdocument.h"
+
+#include <functional>
 
 #include <QList>
 #include <QStringList>
@@ -14,6 +17,9 @@ public:
     QList<bool> answers;   // given in order; an unscripted question is answered no
     QStringList files;     // chosen in order; none left means cancelled
     QList<FileDialogRequest> fileRequests;
+    QList<ReportDocument> reports; // every report shown in the preview
+    // Runs while a report's preview is open, as a user looking at it would.
+    std::function<void(const ReportDocument&)> whilePreviewOpen;
 
     void inform(const QString& text) override;
     void reportError(const QString& text) override;
@@ -21,6 +27,7 @@ public:
     bool askOkCancel(const QString& question) override;
     QString chooseFileToSave(const FileDialogRequest& request) override;
     QString chooseFileToOpen(const FileDialogRequest& request) override;
+    void showReport(const ReportDocument& document) override;
 
     // Everything shown to the user, in order.
     QStringList said() const { return m_said; }

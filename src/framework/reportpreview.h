@@ -1,0 +1,40 @@
+#pragma once
+
+#include "reportdocument.h"
+
+#include <QDialog>
+
+class Interaction;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QToolButton;
+
+// The print preview: every page of a report, paged and zoomed, printed on a chosen printer
+// or saved as a PDF file.
+class ReportPreview : public QDialog {
+    Q_OBJECT
+
+public:
+    ReportPreview(const ReportDocument& document, Interaction& interaction,
+                  QWidget* parent = nullptr);
+
+    int currentPage() const { return m_page; }
+    void showPage(int page);
+    void setZoom(double zoom);
+    void printPages();
+    void saveAsPdf();
+
+private:
+    void render();
+
+    ReportDocument m_document;
+    Interaction& m_interaction;
+    int m_page = 0;
+    double m_zoom = 1.0;
+    QScrollArea* m_scroll = nullptr;
+    QLabel* m_sheet = nullptr;
+    QLabel* m_pageLabel = nullptr;
+    QComboBox* m_zoomBox = nullptr;
+    QList<QToolButton*> m_navigation;
+};

@@ -1,0 +1,88 @@
+#include "reportrenderer.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace ReportRenderer {
+
+QString resolvedFamily(const QString& family) {
+    // Metrically similar faces from Debian's font packages.
+    if (family.startsWith(QStringLiteral("Arial"), Qt::CaseInsensitive))
+        return QStringLiteral("Liberation Sans");
+    if (family.compare(QStringLiteral("Book Antiqua"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("P052");
+    if (family.compare(QStringLiteral("Lucida Sans Typewriter"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
+    return family;
+}
+
+QFont fontFor(const ReportFont& font) {
+    QFont result(resolvedFamily(font.family));
+    result.setPointSizeF(font.pointSize);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setKerning(false);
+    return result;
+}
+
+void paintPage(QPainter& painter, const ReportPage& page, double dotsPerInch) {
+    const double scale = dotsPerInch / 25.4; // device dots per millimetre
+    const auto toDevice = [scale](const QRectF& box) {
+        return QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const ReportLine& line : page.lines) {
+        painter.setPen(QPen(Qt::black, std::max(1.0, line.penWidth * scale)));
+        painter.drawLine(QLineF(line.line.p1() * scale, line.line.p2() * scale));
+    }
+    for (const ReportFrame& frame : page.frames) {
+        painter.setPen(QPen(Qt::black, std::max(1.0, frame.penWidth * scale)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(toDevice(frame.box));
+    }
+    painter.setPen(Qt::black);
+    for (const ReportText& text : page.texts) {
+        painter.setFont(fontFor(text.font));
+        QRectF box = toDevice(text.box);
+        // A text may run past a narrow box rather than be cut off, as on paper.
+        const int flags = int(text.alignment) | Qt::TextDontClip | Qt::TextSingleLine;
+        painter.drawText(box, flags, text.text);
+    }
+    painter.restore();
+}
+
+bool print(const ReportDocument& document, QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(document.paperSize, QPageSize::Millimeter),
+                                     QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double dpi = device.logicalDpiY();
+    for (int i = 0; i < document.pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        paintPage(painter, document.pages.at(i), dpi);
+    }
+    return painter.end();
+}
+
+QString writePdf(const ReportDocument& document, const QString& filePath) {
+    QFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2")
+            .arg(filePath, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setResolution(1200);
+    writer.setTitle(document.title);
+    writer.setCreator(QStringLiteral("Lunetra"));
+    if (!print(document, writer))
+        return QStringLiteral("Die PDF-Datei „%1“ konnte nicht erzeugt werden.").arg(filePath);
+    return {};
+}
+
+} // namespace ReportRenderer
