@@ -163,10 +163,15 @@ ReportDocument BandedReport::layout(Query* rows, const QDate& printDate) {
         return found;
     };
 
+    // The first page header shows the first row's fields, as every later one shows its own.
+    const bool any = rows && rows->isOpen() && !rows->isEmpty();
+    if (any) {
+        rows->first();
+        cursor.hasRow = true;
+    }
     startPage(cursor);
     QVariant previousGroup;
     bool first = true;
-    const bool any = rows && rows->isOpen() && !rows->isEmpty();
     if (any) {
         for (rows->first(); !rows->atEnd(); rows->next()) {
             cursor.hasRow = true;

@@ -1,5 +1,6 @@
 #include "tparzelleform.h"
 
+#include "billingrun.h"
 #include "plotcommands.h"
 #include "tbemerkungen.h"
 
@@ -10,6 +11,7 @@
 #include "framework/fieldedits.h"
 #include "framework/interaction.h"
 #include "framework/navigatorbar.h"
+#include "reports/statements.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -315,9 +318,14 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
 
     QMenu* print = menuBar->addMenu(QStringLiteral("D&ruck"));
     // Commands whose windows come with later work stay visible but disabled.
-    for (const char* later :
-         {"&Jahresabrechnung mit Überweiser", "Jahresabrechnung ohne Überweiser", "Adr&essen"})
-        remember(print->addAction(QString::fromUtf8(later)))->setEnabled(false);
+    connect(remember(print->addAction(QStringLiteral("&Jahresabrechnung mit Überweiser"))),
+            &QAction::triggered, this, [this] { runBilling(); });
+    connect(remember(print->addAction(QStringLiteral("Jahresabrechnung ohne Überweiser"))),
+            &QAction::triggered, this, [this] {
+                m_secondLayout = true;
+                runBilling();
+            });
+    remember(print->addAction(QStringLiteral("Adr&essen")))->setEnabled(false);
     for (const char* later : {"&Suchen", "&nichtbezahlte Rechnungen"})
         remember(menuBar->addAction(QString::fromUtf8(later)))->setEnabled(false);
     connect(remember(menuBar->addAction(QStringLiteral("&neue Felder"))), &QAction::triggered, this,
@@ -480,6 +488,28 @@ void TParzelleform::resetPaidFlags() {
         m_interaction.reportError(
             QStringLiteral("Das Zurücksetzen ist nicht gelungen; es wurde nichts geändert:\n%1")
                 .arg(error));
+}
+
+void TParzelleform::runBilling() {
+    BillingRun run(m_dm, m_interaction);
+    QProgressDialog progress(QStringLiteral("Die Jahresabrechnung wird berechnet …"), QString(), 0,
+                             100, this);
+    progress.setWindowTitle(QStringLiteral("Jahresabrechnung"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    run.setProgress([&progress](int percent) { progress.setValue(percent); });
+    run.setShowParameters([this] {
+        if (m_parametersWindow)
+            m_parametersWindow->exec();
+    });
+    run.setShowStatements([&](const BillingFlags& flags) {
+        progress.reset();
+        m_interaction.showReport(Statements::layout(m_dm, flags, m_secondLayout));
+    });
+    const BillingRun::Outcome outcome =
+        run.run({chargesElectricityAdvance(), chargesWaterAdvance()});
+    if (outcome == BillingRun::Outcome::Completed)
+        m_secondLayout = false;
 }
 
 void TParzelleform::addDunningFee() {

@@ -70,6 +70,7 @@ private:
     void showRemarks();
     void resetPaidFlags();
     void addDunningFee();
+    void runBilling();
 
     DM1& m_dm;
     Interaction& m_interaction;
@@ -89,4 +90,5 @@ private:
     QPushButton* m_dunningTotalButton = nullptr;
     QPushButton* m_resetButton = nullptr;
     QList<QAction*> m_actions;
+    bool m_secondLayout = false; // "Jahresabrechnung ohne Überweiser" prints the second layout
 };

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void fullPageContinuesOnTheNext();
     void hiddenTextKeepsItsPlace();
     void fieldsFollowTheirMasks();
+    void pageHeaderShowsTheRowOfItsPage();
     void pdfPutsTextsWhereTheDocumentSays();
 
 private:
@@ -149,6 +150,21 @@ void TestReportEngine::fieldsFollowTheirMasks() {
                           QStringLiteral("1"), QStringLiteral("-3,00"), QStringLiteral("10"),
                           QStringLiteral("2"), QStringLiteral("12,50")}));
     QCOMPARE(page.find(QStringLiteral("12,50"))->alignment & Qt::AlignRight, Qt::AlignRight);
+}
+
+void TestReportEngine::pageHeaderShowsTheRowOfItsPage() {
+    Query& rows = m_w->dm->DruckQuery();
+    rows.setSql({QStringLiteral("select * from parzelle order by nr")});
+    QVERIFY(rows.open());
+    BandedReport report = plotList();
+    report.bands[0].addField(QStringLiteral("Name"), {}, QRectF(80, 0, 40, 6), arial10);
+    ReportBand& group = report.addBand(ReportBand::Kind::GroupHeader, 0);
+    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
+    group.forceNewPage = true;
+    std::swap(report.bands[1], report.bands[2]);
+    const ReportDocument document = report.layout(&rows);
+    QVERIFY(document.pages.at(0).find(QStringLiteral("Eins")));
+    QVERIFY(document.pages.at(2).find(QStringLiteral("Zwei")));
 }
 
 void TestReportEngine::pdfPutsTextsWhereTheDocumentSays() {

@@ -1,0 +1,254 @@
+// Measures the annual billing run on a large association against the SQL engine's own shell
+// running the same statements, and writing every statement as PDF against a bare PDF writer
+// drawing as many texts. Run by hand; timings depend on the machine, so it is no test.
+
+#include "demodata.h"
+
+#include "data/dm1.h"
+#include "framework/interaction.h"
+#include "framework/reportrenderer.h"
+#include "plots/billingrun.h"
+#include "reports/statements.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int billingPlots = 5000;
+constexpr int pdfPlots = 1000;
+constexpr int runs = 5;
+
+// Says nothing and shows nothing: the benchmark is not interested in windows.
+class SilentInteraction : public Interaction {
+public:
+    void inform(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void reportError(const QString& text) override { inform(text); }
+    bool askYesNo(const QString&) override { return true; }
+    bool askOkCancel(const QString&) override { return true; }
+    QString chooseFileToSave(const FileDialogRequest&) override { return {}; }
+    QString chooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    void showReport(const ReportDocument&) override {}
+};
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+QString verdict(double ratio, double target) {
+    return ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel");
+}
+
+int traceStatement(unsigned, void* context, void* statement, void*) {
+    auto* statements = static_cast<QStringList*>(context);
+    char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+    if (sql) {
+        const QString text = QString::fromUtf8(sql).trimmed();
+        // The unit of work is the shell's own BEGIN/COMMIT below.
+        if (!text.startsWith(QStringLiteral("SAVEPOINT"), Qt::CaseInsensitive) &&
+            !text.startsWith(QStringLiteral("RELEASE"), Qt::CaseInsensitive))
+            *statements << text;
+        sqlite3_free(sql);
+    }
+    return 0;
+}
+
+QString writeDatabase(const QString& folder, int plots) {
+    QDir().mkpath(folder);
+    DemoData::Options options;
+    options.plots = plots;
+    const QString path = folder + QStringLiteral("/parzelle.mdb");
+    const QString error = DemoData::write(path, options);
+    if (!error.isEmpty())
+        return error;
+    // Both media shared equally among the metered plots.
+    Database db(QStringLiteral("bench-setup"));
+    db.open(path, Database::OpenMode::ExistingFile);
+    return db.execute(QStringLiteral("UPDATE param SET z23 = 1, z24 = 1"));
+}
+
+struct BillingFigures {
+    QList<double> seconds;
+    QStringList statements;
+};
+
+BillingFigures measureBilling(const QString& folder) {
+    BillingFigures figures;
+    QDir::setCurrent(folder);
+    SilentInteraction interaction;
+    DM1 dm(interaction);
+    if (!dm.connectDatabase())
+        return figures;
+    for (int i = 0; i <= runs; ++i) {
+        const bool tracing = i == 0;
+        if (tracing)
+            sqlite3_trace_v2(dm.parzelleADOConnection().handle(), SQLITE_TRACE_STMT, traceStatement,
+                             &figures.statements);
+        BillingRun run(dm, interaction);
+        QElapsedTimer timer;
+        timer.start();
+        run.run({true, true});
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        if (tracing)
+            sqlite3_trace_v2(dm.parzelleADOConnection().handle(), 0, nullptr, nullptr);
+        else
+            figures.seconds << seconds; // the traced run is the warm-up
+    }
+    return figures;
+}
+
+QList<double> measureShell(const QString& folder, const QStringList& statements) {
+    QList<double> seconds;
+    const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    QFile script(folder + QStringLiteral("/billing.sql"));
+    if (sqlite3.isEmpty() || !script.open(QIODevice::WriteOnly))
+        return seconds;
+    script.write("BEGIN;\n");
+    for (const QString& statement : statements)
+        script.write(statement.toUtf8() + ";\n");
+    script.write("COMMIT;\n");
+    script.close();
+    for (int i = 0; i <= runs; ++i) {
+        QProcess shell;
+        shell.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer timer;
+        timer.start();
+        shell.start(sqlite3, {folder + QStringLiteral("/parzelle.mdb"),
+                              QStringLiteral(".read ") + script.fileName()});
+        shell.waitForFinished(-1);
+        if (i > 0)
+            seconds << timer.nsecsElapsed() / 1e9;
+    }
+    return seconds;
+}
+
+// The statements of every plot, laid out and written as PDF, as the preview's button does.
+QList<double> measureStatementPdf(const QString& folder, ReportDocument& document) {
+    QList<double> seconds;
+    QDir::setCurrent(folder);
+    SilentInteraction interaction;
+    DM1 dm(interaction);
+    if (!dm.connectDatabase())
+        return seconds;
+    BillingRun run(dm, interaction);
+    run.setShowStatements([&](const BillingFlags& flags) {
+        for (int i = 0; i <= runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            document = Statements::layout(dm, flags, false);
+            ReportRenderer::writePdf(document, folder + QStringLiteral("/statements.pdf"));
+            if (i > 0)
+                seconds << timer.nsecsElapsed() / 1e9;
+        }
+    });
+    run.run({true, true});
+    return seconds;
+}
+
+// The least any program needs: one QPdfWriter drawing the same texts in the same faces.
+QList<double> measureBarePdf(const QString& folder, const ReportDocument& document) {
+    QList<double> seconds;
+    for (int i = 0; i <= runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QPdfWriter writer(folder + QStringLiteral("/bare.pdf"));
+        writer.setResolution(1200);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&writer);
+        const double scale = 1200 / 25.4;
+        for (int p = 0; p < document.pages.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            for (const ReportText& text : document.pages.at(p).texts) {
+                painter.setFont(ReportRenderer::fontFor(text.font));
+                painter.drawText(QPointF(text.box.x() * scale, text.box.y() * scale), text.text);
+            }
+        }
+        painter.end();
+        if (i > 0)
+            seconds << timer.nsecsElapsed() / 1e9;
+    }
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTemporaryDir temporary;
+    const QString billingFolder = temporary.filePath(QStringLiteral("billing"));
+    const QString pdfFolder = temporary.filePath(QStringLiteral("pdf"));
+
+    QString error = writeDatabase(billingFolder, billingPlots);
+    if (error.isEmpty())
+        error = writeDatabase(pdfFolder, pdfPlots);
+    if (error.isEmpty())
+        QFile::copy(billingFolder + QStringLiteral("/parzelle.mdb"),
+                    temporary.filePath(QStringLiteral("shell.mdb")));
+    if (!error.isEmpty()) {
+        say(QStringLiteral("Fehler: ") + error);
+        return 1;
+    }
+
+    const BillingFigures billing = measureBilling(billingFolder);
+    const QString shellFolder = temporary.filePath(QStringLiteral("shell"));
+    QDir().mkpath(shellFolder);
+    QFile::rename(temporary.filePath(QStringLiteral("shell.mdb")),
+                  shellFolder + QStringLiteral("/parzelle.mdb"));
+    const QList<double> shell = measureShell(shellFolder, billing.statements);
+    ReportDocument document;
+    const QList<double> statements = measureStatementPdf(pdfFolder, document);
+    const QList<double> bare = measureBarePdf(pdfFolder, document);
+    if (billing.seconds.isEmpty() || shell.isEmpty() || statements.isEmpty() || bare.isEmpty()) {
+        say(QStringLiteral("Fehler: eine Messung ist nicht zustande gekommen."));
+        return 1;
+    }
+
+    int texts = 0;
+    for (const ReportPage& page : document.pages)
+        texts += int(page.texts.size());
+    const double billingRatio = median(billing.seconds) / median(shell);
+    const double pdfRatio = median(statements) / median(bare);
+    say(QStringLiteral("Jahresabrechnung, %1 Parzellen (Median aus %2 Läufen)")
+            .arg(billingPlots)
+            .arg(runs));
+    say(QStringLiteral("  Lunetra, ohne Vorschau:            %1 s")
+            .arg(median(billing.seconds), 0, 'f', 3));
+    say(QStringLiteral("  sqlite3, dieselben %1 Anweisungen: %2 s")
+            .arg(billing.statements.size())
+            .arg(median(shell), 0, 'f', 3));
+    say(QStringLiteral("  Verhältnis %1 (Ziel ≤ 2): %2")
+            .arg(billingRatio, 0, 'f', 2)
+            .arg(verdict(billingRatio, 2)));
+    say(QStringLiteral("Abrechnungen als PDF, %1 Parzellen, %2 Seiten, %3 Texte")
+            .arg(pdfPlots)
+            .arg(document.pages.size())
+            .arg(texts));
+    say(QStringLiteral("  Lunetra, Aufbau und PDF:           %1 s")
+            .arg(median(statements), 0, 'f', 3));
+    say(QStringLiteral("  QPdfWriter allein, gleiche Texte:  %1 s").arg(median(bare), 0, 'f', 3));
+    say(QStringLiteral("  Verhältnis %1 (Ziel ≤ 1,5): %2")
+            .arg(pdfRatio, 0, 'f', 2)
+            .arg(verdict(pdfRatio, 1.5)));
+    return billingRatio <= 2 && pdfRatio <= 1.5 ? 0 : 2;
+}
