@@ -506,10 +506,10 @@ void TParzelleform::runBilling() {
         progress.reset();
         m_interaction.showReport(Statements::layout(m_dm, flags, m_secondLayout));
     });
-    const BillingRun::Outcome outcome =
-        run.run({chargesElectricityAdvance(), chargesWaterAdvance()});
-    if (outcome == BillingRun::Outcome::Completed)
-        m_secondLayout = false;
+    run.run({chargesElectricityAdvance(), chargesWaterAdvance()});
+    // However the run ended, the next one prints the layout with the transfer form unless
+    // the second layout is asked for again.
+    m_secondLayout = false;
 }
 
 void TParzelleform::addDunningFee() {

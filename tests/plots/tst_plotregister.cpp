@@ -3,6 +3,8 @@
 #include "plots/plotcommands.h"
 #include "plots/tparzelleform.h"
 
+#include "framework/reportdocument.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void remarksButtonTurnsRed();
     void helpPointsToTheManual();
     void everythingTypedSurvivesARestart();
+    void printMenuRunsTheBillingAndShowsTheStatements();
+    void stoppedRunLeavesTheNextOnWithTheTransferForm();
 
 private:
     void type(const QString& column, const QString& text);
@@ -295,6 +299,53 @@ void TestPlotRegister::everythingTypedSurvivesARestart() {
     QCOMPARE(plots.number(QStringLiteral("Wasser")), 15.5);
     QCOMPARE(plots.text(QStringLiteral("text2")), QStringLiteral(" "));
     QVERIFY(plots.flag(QStringLiteral("gezahlt")));
+}
+
+void TestPlotRegister::printMenuRunsTheBillingAndShowsTheStatements() {
+    m_w->execute(QStringLiteral("UPDATE param SET z23 = 1, z24 = 1, z6 = 400, z7 = 20, "
+                                "strech = 120, warech = 40, Beitrag = 30"));
+    m_w->dm->param().reopen();
+    double totalDuringPreview = 0;
+    m_w->interaction.whilePreviewOpen = [&](const ReportDocument&) {
+        totalDuringPreview =
+            m_w->scalar(QStringLiteral("SELECT sum(gesamt) FROM parzelle")).toDouble();
+    };
+    m_window->action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
+    QCOMPARE(m_w->interaction.reports.size(), 1);
+    const ReportDocument& withForm = m_w->interaction.reports.first();
+    QCOMPARE(withForm.pages.size(), 2);
+    QVERIFY(withForm.pages.first().find(QStringLiteral("Abrechng. ")));
+    QVERIFY(totalDuringPreview > 60);
+    // The raw consumption is back once the preview is closed.
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Strom FROM parzelle WHERE Nr = '1'")).toDouble(),
+             340.0);
+
+    m_window->action(QStringLiteral("Jahresabrechnung ohne Überweiser"))->trigger();
+    QCOMPARE(m_w->interaction.reports.size(), 2);
+    QVERIFY(!m_w->interaction.reports.last().pages.first().find(QStringLiteral("Abrechng. ")));
+    QVERIFY(m_w->interaction.reports.last().pages.first().find(QStringLiteral("Bankverbindung:")));
+    // The choice held for that one run only.
+    m_window->action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
+    QVERIFY(m_w->interaction.reports.last().pages.first().find(QStringLiteral("Abrechng. ")));
+}
+
+void TestPlotRegister::stoppedRunLeavesTheNextOnWithTheTransferForm() {
+    QDialog parameters;
+    m_window->setParametersWindow(&parameters);
+    QTimer::singleShot(0, &parameters, [&] { parameters.accept(); });
+    m_window->action(QStringLiteral("Jahresabrechnung ohne Überweiser"))->trigger();
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(m_w->interaction.messages.first().startsWith(QStringLiteral("S T O P !")));
+    QVERIFY(m_w->interaction.reports.isEmpty());
+
+    m_w->execute(QStringLiteral("UPDATE param SET z23 = 2, z24 = 2, strech = 120, warech = 40"));
+    m_w->dm->param().reopen();
+    // The register becomes active again when the parameters window closes.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
+    QCOMPARE(m_w->interaction.reports.size(), 1);
+    QVERIFY(m_w->interaction.reports.first().pages.first().find(QStringLiteral("Abrechng. ")));
 }
 
 QTEST_MAIN(TestPlotRegister)

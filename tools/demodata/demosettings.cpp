@@ -86,6 +86,9 @@ QString writeSettings(Database& database, DemoRandom& random, int year, int plot
         {QStringLiteral("z7"), double(cubicMetres)},
         {QStringLiteral("z21"), 50.0},
         {QStringLiteral("z22"), 50.0},
+        // Losses shared equally among the metered plots, so the demo bills at once.
+        {QStringLiteral("z23"), 1.0},
+        {QStringLiteral("z24"), 1.0},
     };
     QString error = writeSettingsRow(database, settings);
     if (error.isEmpty())

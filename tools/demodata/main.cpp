@@ -100,13 +100,15 @@ int main(int argc, char* argv[]) {
         return fail(error);
 
     const DemoData::Counts counts = DemoData::counts(options);
-    std::printf("%s\n", qUtf8Printable(
-                            QStringLiteral("%1 geschrieben: %2 Parzellen, %3 Buchungen "
-                                           "Hauptkasse, %4 Buchungen Handkasse, Jahr %5.")
-                                .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()))
-                                .arg(counts.plots)
-                                .arg(counts.mainEntries)
-                                .arg(counts.pettyEntries)
-                                .arg(options.year)));
+    std::printf("%s\n",
+                qUtf8Printable(
+                    QStringLiteral("%1 geschrieben: %2, %3 Buchungen "
+                                   "Hauptkasse, %4 Buchungen Handkasse, Jahr %5.")
+                        .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()))
+                        .arg(counts.plots == 1 ? QStringLiteral("1 Parzelle")
+                                               : QStringLiteral("%1 Parzellen").arg(counts.plots))
+                        .arg(counts.mainEntries)
+                        .arg(counts.pettyEntries)
+                        .arg(options.year)));
     return 0;
 }
