@@ -6,6 +6,16 @@
 
 namespace {
 
+ReportElement textElement(ReportElement::Kind kind, const QRectF& box, const ReportFont& font,
+                          Qt::Alignment alignment) {
+    ReportElement element;
+    element.kind = kind;
+    element.box = box;
+    element.font = font;
+    element.alignment = alignment | Qt::AlignTop;
+    return element;
+}
+
 ReportElement& added(QList<ReportElement>& elements, ReportElement element) {
     elements << std::move(element);
     return elements.last();
@@ -48,57 +58,37 @@ QString ReportBandContext::caption(const QString& name) const {
 
 ReportElement& ReportBand::addLabel(const QString& name, const QString& caption, const QRectF& box,
                                     const ReportFont& font, Qt::Alignment alignment) {
-    ReportElement element;
-    element.kind = ReportElement::Kind::Label;
+    ReportElement element = textElement(ReportElement::Kind::Label, box, font, alignment);
     element.name = name;
     element.caption = caption;
-    element.box = box;
-    element.font = font;
-    element.alignment = alignment | Qt::AlignTop;
     return added(elements, element);
 }
 
 ReportElement& ReportBand::addField(const QString& field, const QString& mask, const QRectF& box,
                                     const ReportFont& font, Qt::Alignment alignment) {
-    ReportElement element;
-    element.kind = ReportElement::Kind::Field;
+    ReportElement element = textElement(ReportElement::Kind::Field, box, font, alignment);
     element.field = field;
     element.mask = mask;
-    element.box = box;
-    element.font = font;
-    element.alignment = alignment | Qt::AlignTop;
     return added(elements, element);
 }
 
 ReportElement& ReportBand::addExpression(std::function<QString(const Query&)> expression,
                                          const QRectF& box, const ReportFont& font,
                                          Qt::Alignment alignment) {
-    ReportElement element;
-    element.kind = ReportElement::Kind::Expression;
+    ReportElement element = textElement(ReportElement::Kind::Expression, box, font, alignment);
     element.expression = std::move(expression);
-    element.box = box;
-    element.font = font;
-    element.alignment = alignment | Qt::AlignTop;
     return added(elements, element);
 }
 
 ReportElement& ReportBand::addPrintDate(const QRectF& box, const ReportFont& font,
                                         Qt::Alignment alignment) {
-    ReportElement element;
-    element.kind = ReportElement::Kind::PrintDate;
-    element.box = box;
-    element.font = font;
-    element.alignment = alignment | Qt::AlignTop;
+    ReportElement element = textElement(ReportElement::Kind::PrintDate, box, font, alignment);
     return added(elements, element);
 }
 
 ReportElement& ReportBand::addPageNumber(const QRectF& box, const ReportFont& font,
                                          Qt::Alignment alignment) {
-    ReportElement element;
-    element.kind = ReportElement::Kind::PageNumber;
-    element.box = box;
-    element.font = font;
-    element.alignment = alignment | Qt::AlignTop;
+    ReportElement element = textElement(ReportElement::Kind::PageNumber, box, font, alignment);
     return added(elements, element);
 }
 

@@ -57,9 +57,6 @@ TListe1::TListe1() {
 
     ReportBand& header = m_report.addBand(ReportBand::Kind::PageHeader, 14.8);
     addPageHeader(header);
-    header.beforePrint = [this](ReportBandContext& context) {
-        context.setCaption(QStringLiteral("association"), m_association);
-    };
 
     ReportBand& group = m_report.addBand(ReportBand::Kind::GroupHeader, 0);
     group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
@@ -75,13 +72,6 @@ ReportDocument TListe1::preview(Query& rows, const QString& year, bool electrici
     m_year = year;
     m_electricityEqualShare = electricityEqualShare;
     m_waterEqualShare = waterEqualShare;
-    // Every row carries the one parameter row; the first page's header is printed before
-    // the first row is reached.
-    m_association.clear();
-    if (rows.isOpen() && !rows.isEmpty()) {
-        rows.first();
-        m_association = rows.text(QStringLiteral("Verein"));
-    }
     return m_report.layout(&rows, printDate);
 }
 
@@ -119,7 +109,7 @@ void TListe1::DetailBand1BeforePrint(ReportBandContext& context) {
 }
 
 void TListe1::addPageHeader(ReportBand& header) {
-    header.addLabel(QStringLiteral("association"), QString(), QRectF(0, 0, 140, 6.5),
+    header.addField(QStringLiteral("Verein"), QString(), QRectF(0, 0, 140, 6.5),
                     bookAntiqua(14, true));
     header.addLabel(QStringLiteral("board"), QStringLiteral("Der Vorstand"),
                     QRectF(0, 7.5, 60, 4.5), bookAntiqua(10));

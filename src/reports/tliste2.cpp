@@ -53,9 +53,6 @@ TListe2::TListe2() {
 
     ReportBand& header = m_report.addBand(ReportBand::Kind::PageHeader, 28.3);
     TListe1::addPageHeader(header);
-    header.beforePrint = [this](ReportBandContext& context) {
-        context.setCaption(QStringLiteral("association"), m_association);
-    };
 
     // The page header and the detail band fill the page, so each plot stands on its own page
     // without a forced break.
@@ -72,11 +69,6 @@ ReportDocument TListe2::preview(Query& rows, const QString& year, bool electrici
     m_year = year;
     m_electricityEqualShare = electricityEqualShare;
     m_waterEqualShare = waterEqualShare;
-    m_association.clear();
-    if (rows.isOpen() && !rows.isEmpty()) {
-        rows.first();
-        m_association = rows.text(QStringLiteral("Verein"));
-    }
     return m_report.layout(&rows, printDate);
 }
 

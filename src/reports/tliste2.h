@@ -32,7 +32,6 @@ private:
 
     BandedReport m_report;
     QString m_year;
-    QString m_association;
     bool m_electricityEqualShare = false;
     bool m_waterEqualShare = false;
 };
