@@ -200,13 +200,6 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values, QStrin
     return query.next() ? query.value(0) : QVariant();
 }
 
-bool Database::hasTable(const QString& table) {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND "
-                                 "name = ? COLLATE NOCASE"),
-                  {table})
-               .toInt() > 0;
-}
-
 QStringList Database::columnNames(const QString& table) {
     QStringList names;
     QSqlQuery query(connection());

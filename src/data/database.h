@@ -44,7 +44,6 @@ public:
     // First column of the first row of a select; invalid when there is none or on error.
     QVariant scalar(const QString& sql, const QVariantList& values = {}, QString* error = nullptr);
 
-    bool hasTable(const QString& table);
     // Column names of a table as the database holds them, in their order.
     QStringList columnNames(const QString& table);
 

@@ -207,11 +207,6 @@ QVariant Table::value(const QString& column) const {
     return c >= 0 && c < m_values.size() ? m_values.at(c) : QVariant();
 }
 
-QVariant Table::storedValue(const QString& column) const {
-    const int c = columnIndex(column);
-    return c >= 0 && c < m_stored.size() ? m_stored.at(c) : QVariant();
-}
-
 bool Table::isNull(const QString& column) const {
     return value(column).isNull();
 }

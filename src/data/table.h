@@ -57,8 +57,6 @@ public:
     QStringList columns() const { return m_columns; }
     bool hasColumn(const QString& column) const;
     QVariant value(const QString& column) const;
-    // The value the current row holds in the database.
-    QVariant storedValue(const QString& column) const;
     bool isNull(const QString& column) const;
     double number(const QString& column) const; // empty reads as 0
     QString text(const QString& column) const;
@@ -69,7 +67,6 @@ public:
     void setValue(const QString& column, const QVariant& value);
     // Puts one column back to its stored value without firing rules.
     void revert(const QString& column);
-    bool isModified() const { return m_modified; }
 
     void edit();
     void insert();

@@ -21,10 +21,7 @@ QString fixed(double value, int decimals, const QLocale& locale, bool grouped) {
     return l.toString(Rounding::roundHalfAwayFromZero(value, decimals), 'f', decimals);
 }
 
-} // namespace
-
-namespace NumberFormat {
-
+// Decimals a display format shows; -1 for the plain form.
 int decimalsOf(const QString& pattern) {
     if (pattern.startsWith(u'%')) {
         const qsizetype point = pattern.indexOf(u'.');
@@ -35,6 +32,10 @@ int decimalsOf(const QString& pattern) {
     const qsizetype point = pattern.indexOf(u'.');
     return point < 0 ? 0 : int(pattern.size() - point - 1);
 }
+
+} // namespace
+
+namespace NumberFormat {
 
 QString format(double value, const QString& pattern, const QLocale& locale) {
     if (pattern.isEmpty())

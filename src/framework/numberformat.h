@@ -9,8 +9,6 @@
 namespace NumberFormat {
 
 QString format(double value, const QString& pattern, const QLocale& locale = QLocale());
-// Decimals a display format shows; -1 for the plain form.
-int decimalsOf(const QString& pattern);
 // Reads a number typed in German or English notation ("12,5", "12.5", "1.234,50" is not
 // accepted: a thousands separator is no input). Returns false for anything else.
 bool parse(const QString& text, double* value);

@@ -406,9 +406,14 @@ void TParzelleform::plotChanged() {
     m_waterMeterChange->setChecked(PlotRules::hasReplacedWaterMeter(plots));
     showSecondMeter(true);
     showSecondMeter(false);
-    m_remarksButton->setStyleSheet(PlotRules::hasRemarks(plots) ? QStringLiteral("color: red;")
-                                                                : QString());
+    updateRemarksCaption();
     updateConnections();
+}
+
+void TParzelleform::updateRemarksCaption() {
+    // A red caption tells that the plot has remarks.
+    m_remarksButton->setStyleSheet(
+        PlotRules::hasRemarks(m_dm.parzelle()) ? QStringLiteral("color: red;") : QString());
 }
 
 void TParzelleform::updateConnections() {
@@ -474,8 +479,7 @@ void TParzelleform::openCustomItems() {
 
 void TParzelleform::showRemarks() {
     m_remarksWindow->exec();
-    m_remarksButton->setStyleSheet(
-        PlotRules::hasRemarks(m_dm.parzelle()) ? QStringLiteral("color: red;") : QString());
+    updateRemarksCaption();
 }
 
 void TParzelleform::resetPaidFlags() {

@@ -68,6 +68,7 @@ private:
     void openParameters();
     void openCustomItems();
     void showRemarks();
+    void updateRemarksCaption();
     void resetPaidFlags();
     void addDunningFee();
     void runBilling();

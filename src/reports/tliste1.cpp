@@ -51,20 +51,21 @@ const double paymentY = closingRuleY + 2.0;
 } // namespace
 
 TListe1::TListe1() {
-    m_report.title = QStringLiteral("Jahresabrechnung");
-    m_report.paperSize = QSizeF(210, 297);
-    m_report.margins = QMarginsF(30, 10, 10, 10);
-
-    ReportBand& header = m_report.addBand(ReportBand::Kind::PageHeader, 14.8);
-    addPageHeader(header);
-
-    ReportBand& group = m_report.addBand(ReportBand::Kind::GroupHeader, 0);
-    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
-    group.forceNewPage = true;
-
-    ReportBand& detail = m_report.addBand(ReportBand::Kind::Detail, 260.6);
+    ReportBand& detail = addStatementBands(m_report, QMarginsF(30, 10, 10, 10), 14.8, true, 260.6);
     addDetail(detail);
     detail.beforePrint = [this](ReportBandContext& context) { DetailBand1BeforePrint(context); };
+}
+
+ReportBand& TListe1::addStatementBands(BandedReport& report, const QMarginsF& margins,
+                                       double headerHeight, bool pagePerPlot, double detailHeight) {
+    report.title = QStringLiteral("Jahresabrechnung");
+    report.paperSize = QSizeF(210, 297);
+    report.margins = margins;
+    addPageHeader(report.addBand(ReportBand::Kind::PageHeader, headerHeight));
+    ReportBand& group = report.addBand(ReportBand::Kind::GroupHeader, 0);
+    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
+    group.forceNewPage = pagePerPlot;
+    return report.addBand(ReportBand::Kind::Detail, detailHeight);
 }
 
 ReportDocument TListe1::preview(Query& rows, const QString& year, bool electricityEqualShare,

@@ -27,6 +27,11 @@ public:
     // Sets every computed and conditional caption of the detail band for the current plot.
     void DetailBand1BeforePrint(ReportBandContext& context);
 
+    // The page set-up both layouts share: A4 with the given margins, the page header, a
+    // group per plot (on a fresh page when asked) and the detail band, which it returns.
+    static ReportBand& addStatementBands(BandedReport& report, const QMarginsF& margins,
+                                         double headerHeight, bool pagePerPlot,
+                                         double detailHeight);
     // The pieces the second layout prints the same way, measured from the band's left edge.
     static void addPageHeader(ReportBand& header);
     static void addLetterHead(ReportBand& detail, double width);

@@ -47,19 +47,10 @@ const char* const readingCaptions[4] = {"Z.alt:", "Z:", "Wz.alt:", "Wz:"};
 } // namespace
 
 TListe2::TListe2() {
-    m_report.title = QStringLiteral("Jahresabrechnung");
-    m_report.paperSize = QSizeF(210, 297);
-    m_report.margins = QMarginsF(20, 10, 0, 10);
-
-    ReportBand& header = m_report.addBand(ReportBand::Kind::PageHeader, 28.3);
-    TListe1::addPageHeader(header);
-
     // The page header and the detail band fill the page, so each plot stands on its own page
     // without a forced break.
-    ReportBand& group = m_report.addBand(ReportBand::Kind::GroupHeader, 0);
-    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
-
-    ReportBand& detail = m_report.addBand(ReportBand::Kind::Detail, 246.6);
+    ReportBand& detail =
+        TListe1::addStatementBands(m_report, QMarginsF(20, 10, 0, 10), 28.3, false, 246.6);
     addDetail(detail);
     detail.beforePrint = [this](ReportBandContext& context) { DetailBand1BeforePrint(context); };
 }
