@@ -5,7 +5,7 @@
 #include "demodata.h"
 
 #include "data/dm1.h"
-#include "framework/interaction.h"
+#include "data/interaction.h"
 #include "framework/reportrenderer.h"
 #include "plots/billingrun.h"
 #include "reports/statements.h"

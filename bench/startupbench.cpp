@@ -4,8 +4,8 @@
 
 #include "measuredrun.h"
 
+#include "data/schema.h"
 #include "demodata.h"
-#include "schema.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "lunetraapp.h"
+#include "app/lunetraapp.h"
 
-#include "thauptformular.h"
-#include "tinfoform.h"
+#include "app/thauptformular.h"
+#include "app/tinfoform.h"
 
 #include "data/dm1.h"
-#include "framework/interaction.h"
+#include "data/interaction.h"
 #include "plots/tneufelder.h"
 #include "plots/tparam.h"
 #include "plots/tparzelleform.h"

@@ -1,5 +1,5 @@
-#include "lunetraapp.h"
-#include "thauptformular.h"
+#include "app/lunetraapp.h"
+#include "app/thauptformular.h"
 
 #include "framework/dialoginteraction.h"
 

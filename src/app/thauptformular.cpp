@@ -1,9 +1,9 @@
-#include "thauptformular.h"
+#include "app/thauptformular.h"
 
-#include "titlefont.h"
+#include "app/titlefont.h"
 
 #include "data/dm1.h"
-#include "framework/interaction.h"
+#include "data/interaction.h"
 
 #include <QCloseEvent>
 #include <QDialog>

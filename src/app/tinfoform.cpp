@@ -1,6 +1,6 @@
-#include "tinfoform.h"
+#include "app/tinfoform.h"
 
-#include "titlefont.h"
+#include "app/titlefont.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "customitemrules.h"
+#include "data/customitemrules.h"
 
-#include "customitems.h"
-#include "dm1.h"
-#include "table.h"
-#include "transaction.h"
+#include "data/customitems.h"
+#include "data/dm1.h"
+#include "data/table.h"
+#include "data/transaction.h"
 
 CustomItemRules::CustomItemRules(DM1& dm)
     : m_dm(dm) {}

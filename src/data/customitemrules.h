@@ -1,6 +1,6 @@
 #pragma once
 
-#include "singlerowrules.h"
+#include "data/singlerowrules.h"
 
 class DM1;
 struct CustomItem;

@@ -1,4 +1,4 @@
-#include "customitems.h"
+#include "data/customitems.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "database.h"
+#include "data/database.h"
 
-#include "rounding.h"
-#include "schema.h"
+#include "data/rounding.h"
+#include "data/schema.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "dm1.h"
+#include "data/dm1.h"
 
-#include "customitemrules.h"
-#include "journalrules.h"
-#include "newdatabase.h"
-#include "plotrules.h"
-#include "schemaupgrade.h"
-#include "singlerowrules.h"
-#include "vouchertyperules.h"
+#include "data/customitemrules.h"
+#include "data/journalrules.h"
+#include "data/newdatabase.h"
+#include "data/plotrules.h"
+#include "data/schemaupgrade.h"
+#include "data/singlerowrules.h"
+#include "data/vouchertyperules.h"
 
-#include "framework/interaction.h"
+#include "data/interaction.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "database.h"
-#include "query.h"
-#include "table.h"
+#include "data/database.h"
+#include "data/query.h"
+#include "data/table.h"
 
 #include <QObject>
 

@@ -1,10 +1,10 @@
-#include "journalrules.h"
+#include "data/journalrules.h"
 
-#include "dm1.h"
-#include "table.h"
-#include "transaction.h"
+#include "data/dm1.h"
+#include "data/table.h"
+#include "data/transaction.h"
 
-#include "framework/interaction.h"
+#include "data/interaction.h"
 
 QString monthOf(const QDate& date) {
     if (!date.isValid())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tablerules.h"
+#include "data/tablerules.h"
 
 #include <QDate>
 

@@ -1,9 +1,9 @@
-#include "newdatabase.h"
+#include "data/newdatabase.h"
 
-#include "customitems.h"
-#include "database.h"
-#include "schema.h"
-#include "transaction.h"
+#include "data/customitems.h"
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/transaction.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "query.h"
+#include "data/query.h"
 
-#include "database.h"
+#include "data/database.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "rounding.h"
+#include "data/rounding.h"
 
 #include <charconv>
 #include <cmath>

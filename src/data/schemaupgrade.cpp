@@ -1,8 +1,8 @@
-#include "schemaupgrade.h"
+#include "data/schemaupgrade.h"
 
-#include "database.h"
-#include "schema.h"
-#include "transaction.h"
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/transaction.h"
 
 #include <QSqlQuery>
 #include <QStringList>

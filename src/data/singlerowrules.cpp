@@ -1,6 +1,6 @@
-#include "singlerowrules.h"
+#include "data/singlerowrules.h"
 
-#include "table.h"
+#include "data/table.h"
 
 void SingleRowRules::beforeClose(Table& table) {
     table.edit();

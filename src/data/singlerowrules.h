@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tablerules.h"
+#include "data/tablerules.h"
 
 // A table that is always read and written as its one row: closing stores that row, and an
 // empty table thereby gains it.

@@ -1,8 +1,8 @@
-#include "table.h"
+#include "data/table.h"
 
-#include "database.h"
-#include "schema.h"
-#include "tablerules.h"
+#include "data/database.h"
+#include "data/schema.h"
+#include "data/tablerules.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

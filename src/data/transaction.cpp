@@ -1,6 +1,6 @@
-#include "transaction.h"
+#include "data/transaction.h"
 
-#include "database.h"
+#include "data/database.h"
 
 Transaction::Transaction(Database& database)
     : m_database(database) {

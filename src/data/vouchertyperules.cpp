@@ -1,9 +1,9 @@
-#include "vouchertyperules.h"
+#include "data/vouchertyperules.h"
 
-#include "dm1.h"
-#include "table.h"
+#include "data/dm1.h"
+#include "data/table.h"
 
-#include "framework/interaction.h"
+#include "data/interaction.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "bandedreport.h"
+#include "framework/bandedreport.h"
 
-#include "numberformat.h"
+#include "framework/numberformat.h"
 
 #include "data/query.h"
 

@@ -1,6 +1,6 @@
-#include "dialoginteraction.h"
+#include "framework/dialoginteraction.h"
 
-#include "reportpreview.h"
+#include "framework/reportpreview.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interaction.h"
+#include "data/interaction.h"
 
 // Messages, questions and file dialogs as Qt's modal dialogs over the active window.
 class DialogInteraction : public Interaction {

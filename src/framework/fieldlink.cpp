@@ -1,7 +1,9 @@
-#include "fieldlink.h"
+#include "framework/fieldlink.h"
 
 #include "data/table.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 
 FieldLink::FieldLink(Table& table, const QString& column, QWidget* control)
@@ -23,4 +25,12 @@ void FieldLink::store(const QVariant& value) {
     m_storing = true;
     m_table.setValue(m_column, value);
     m_storing = false;
+}
+
+void commitFocusedEdit(QWidget* window) {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && window->isAncestorOf(focused)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(focused))
+            Q_EMIT edit->editingFinished();
+    }
 }

@@ -30,3 +30,6 @@ private:
     QString m_column;
     bool m_storing = false;
 };
+
+// Ends the edit in the window's focused box, so that what it holds is stored.
+void commitFocusedEdit(QWidget* window);

@@ -1,6 +1,6 @@
-#include "navigatorbar.h"
+#include "framework/navigatorbar.h"
 
-#include "interaction.h"
+#include "data/interaction.h"
 
 #include "data/table.h"
 

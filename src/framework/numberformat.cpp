@@ -1,4 +1,4 @@
-#include "numberformat.h"
+#include "framework/numberformat.h"
 
 #include "data/rounding.h"
 

@@ -1,4 +1,4 @@
-#include "reportdocument.h"
+#include "framework/reportdocument.h"
 
 #include <QStringList>
 

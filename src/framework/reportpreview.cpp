@@ -1,7 +1,7 @@
-#include "reportpreview.h"
+#include "framework/reportpreview.h"
 
-#include "interaction.h"
-#include "reportrenderer.h"
+#include "data/interaction.h"
+#include "framework/reportrenderer.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reportdocument.h"
+#include "framework/reportdocument.h"
 
 #include <QDialog>
 

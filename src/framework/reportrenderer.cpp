@@ -1,4 +1,4 @@
-#include "reportrenderer.h"
+#include "framework/reportrenderer.h"
 
 #include <QFile>
 #include <QPageLayout>

@@ -1,13 +1,13 @@
-#include "billingrun.h"
+#include "plots/billingrun.h"
 
-#include "losssharing.h"
-#include "plotcommands.h"
-#include "plotsums.h"
+#include "plots/losssharing.h"
+#include "plots/plotcommands.h"
+#include "plots/plotsums.h"
 
 #include "data/dm1.h"
+#include "data/interaction.h"
 #include "data/rounding.h"
 #include "data/transaction.h"
-#include "framework/interaction.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "losssharing.h"
+#include "plots/losssharing.h"
 
 #include "data/table.h"
 

@@ -1,4 +1,4 @@
-#include "plotcommands.h"
+#include "plots/plotcommands.h"
 
 #include "data/dm1.h"
 #include "data/transaction.h"

@@ -1,4 +1,4 @@
-#include "plotsums.h"
+#include "plots/plotsums.h"
 
 #include "data/dm1.h"
 

@@ -1,6 +1,6 @@
-#include "tbemerkungen.h"
+#include "plots/tbemerkungen.h"
 
-#include "framework/fieldedits.h"
+#include "framework/memofieldlink.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,10 +1,11 @@
-#include "tneufelder.h"
+#include "plots/tneufelder.h"
 
 #include "data/customitems.h"
 #include "data/dm1.h"
 #include "data/table.h"
-#include "framework/choicelinks.h"
-#include "framework/fieldedits.h"
+#include "framework/fieldlink.h"
+#include "framework/flaglink.h"
+#include "framework/textfieldlink.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

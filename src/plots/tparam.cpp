@@ -1,13 +1,16 @@
-#include "tparam.h"
+#include "plots/tparam.h"
 
-#include "plotsums.h"
+#include "plots/plotsums.h"
 
 #include "data/customitems.h"
 #include "data/dm1.h"
-#include "framework/choicelinks.h"
-#include "framework/fieldedits.h"
-#include "framework/interaction.h"
+#include "data/interaction.h"
+#include "framework/choicelink.h"
+#include "framework/datefieldlink.h"
+#include "framework/fieldlink.h"
+#include "framework/numberfieldlink.h"
 #include "framework/numberformat.h"
+#include "framework/textfieldlink.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "losssharing.h"
+#include "plots/losssharing.h"
 
 #include <QDialog>
 #include <QHash>

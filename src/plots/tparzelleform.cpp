@@ -1,16 +1,19 @@
-#include "tparzelleform.h"
+#include "plots/tparzelleform.h"
 
-#include "billingrun.h"
-#include "plotcommands.h"
-#include "tbemerkungen.h"
+#include "plots/billingrun.h"
+#include "plots/plotcommands.h"
+#include "plots/tbemerkungen.h"
 
 #include "data/customitems.h"
 #include "data/dm1.h"
+#include "data/interaction.h"
 #include "data/plotrules.h"
-#include "framework/choicelinks.h"
-#include "framework/fieldedits.h"
-#include "framework/interaction.h"
+#include "framework/choicelink.h"
+#include "framework/fieldlink.h"
+#include "framework/flaglink.h"
 #include "framework/navigatorbar.h"
+#include "framework/numberfieldlink.h"
+#include "framework/textfieldlink.h"
 #include "reports/statements.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "statementitems.h"
+#include "reports/statementitems.h"
 
 #include "data/customitems.h"
 #include "data/query.h"

@@ -1,7 +1,7 @@
-#include "statements.h"
+#include "reports/statements.h"
 
-#include "tliste1.h"
-#include "tliste2.h"
+#include "reports/tliste1.h"
+#include "reports/tliste2.h"
 
 #include "data/dm1.h"
 #include "plots/billingrun.h"

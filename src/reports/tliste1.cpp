@@ -1,4 +1,4 @@
-#include "tliste1.h"
+#include "reports/tliste1.h"
 
 #include "data/query.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/bandedreport.h"
-#include "statementitems.h"
+#include "reports/statementitems.h"
 
 #include <QDate>
 #include <QString>

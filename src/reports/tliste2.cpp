@@ -1,6 +1,6 @@
-#include "tliste2.h"
+#include "reports/tliste2.h"
 
-#include "tliste1.h"
+#include "reports/tliste1.h"
 
 #include "data/query.h"
 #include "reports/statementitems.h"

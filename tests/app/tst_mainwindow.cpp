@@ -1,5 +1,5 @@
-#include "scriptedinteraction.h"
-#include "testfolder.h"
+#include "support/scriptedinteraction.h"
+#include "support/testfolder.h"
 
 #include "app/lunetraapp.h"
 #include "app/thauptformular.h"

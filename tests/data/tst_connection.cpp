@@ -1,5 +1,5 @@
-#include "scriptedinteraction.h"
-#include "testfolder.h"
+#include "support/scriptedinteraction.h"
+#include "support/testfolder.h"
 
 #include "data/dm1.h"
 

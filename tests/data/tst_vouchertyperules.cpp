@@ -1,4 +1,4 @@
-#include "workspace.h"
+#include "support/workspace.h"
 
 #include "data/vouchertyperules.h"
 

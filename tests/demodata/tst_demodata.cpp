@@ -1,6 +1,6 @@
 #include "demodata.h"
 
-#include "database.h"
+#include "data/database.h"
 
 #include <QFile>
 #include <QTemporaryDir>

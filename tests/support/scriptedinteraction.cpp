@@ -1,4 +1,4 @@
-#include "scriptedinteraction.h"
+#include "support/scriptedinteraction.h"
 
 void ScriptedInteraction::inform(const QString& text) {
     messages << text;

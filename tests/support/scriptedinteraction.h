@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/interaction.h"
+#include "data/interaction.h"
 #include "framework/reportdocument.h"
 
 #include <functional>

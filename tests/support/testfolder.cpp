@@ -1,4 +1,4 @@
-#include "testfolder.h"
+#include "support/testfolder.h"
 
 #include "data/database.h"
 #include "data/newdatabase.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scriptedinteraction.h"
-#include "testfolder.h"
+#include "support/scriptedinteraction.h"
+#include "support/testfolder.h"
 
 #include "data/dm1.h"
 

@@ -2,7 +2,7 @@
 
 #include "preparedstatement.h"
 
-#include "customitems.h"
+#include "data/customitems.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "demosettings.h"
 #include "demovouchertypes.h"
 
-#include "database.h"
-#include "newdatabase.h"
-#include "transaction.h"
+#include "data/database.h"
+#include "data/newdatabase.h"
+#include "data/transaction.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "demorandom.h"
 #include "preparedstatement.h"
 
-#include "customitems.h"
+#include "data/customitems.h"
 
 #include <algorithm>
 #include <numeric>

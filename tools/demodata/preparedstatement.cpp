@@ -1,6 +1,6 @@
 #include "preparedstatement.h"
 
-#include "database.h"
+#include "data/database.h"
 
 #include <QSqlError>
 

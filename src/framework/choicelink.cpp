@@ -1,24 +1,8 @@
-#include "choicelinks.h"
+#include "framework/choicelink.h"
 
 #include "data/table.h"
 
-#include <QCheckBox>
 #include <QRadioButton>
-
-FlagLink::FlagLink(Table& table, const QString& column, QCheckBox* box)
-    : FieldLink(table, column, box)
-    , m_box(box) {
-    connect(box, &QCheckBox::clicked, this, [this](bool checked) { store(checked); });
-    refresh();
-}
-
-void FlagLink::refresh() {
-    if (isStoring())
-        return;
-    m_box->setEnabled(table().isOpen() && !table().isEmpty());
-    const QSignalBlocker blocker(m_box);
-    m_box->setChecked(table().flag(column()));
-}
 
 ChoiceLink::ChoiceLink(Table& table, const QString& column, const QList<QRadioButton*>& buttons,
                        const QVariantList& values)

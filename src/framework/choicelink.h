@@ -1,26 +1,11 @@
 #pragma once
 
-#include "fieldlink.h"
+#include "framework/fieldlink.h"
 
 #include <QList>
 #include <QVariantList>
 
-class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
 class QRadioButton;
-
-// A yes/no column in a check box.
-class FlagLink : public FieldLink {
-    Q_OBJECT
-
-public:
-    FlagLink(Table& table, const QString& column, QCheckBox* box);
-    void refresh() override;
-
-private:
-    QCheckBox* m_box;
-};
 
 // A column that takes one of a few values, chosen by radio buttons ("X" for "ja", " " for
 // "nein"); a value none of them stands for leaves all unchecked.
