@@ -11,8 +11,9 @@
 
 namespace {
 
-// The engine's order: empty first, then numbers, then texts byte by byte.
-int compareKeys(const QVariant& a, const QVariant& b) {
+// The engine's order: empty first, then numbers, then texts byte by byte, or as the
+// collator orders them when there is one.
+int compareKeys(const QVariant& a, const QVariant& b, const std::optional<QCollator>& collator) {
     const auto rank = [](const QVariant& v) {
         if (v.isNull())
             return 0;
@@ -37,6 +38,8 @@ int compareKeys(const QVariant& a, const QVariant& b) {
         const double db = b.toDouble();
         return da < db ? -1 : (da > db ? 1 : 0);
     }
+    if (collator)
+        return collator->compare(a.toString(), b.toString());
     const QByteArray ua = a.toString().toUtf8();
     const QByteArray ub = b.toString().toUtf8();
     return ua < ub ? -1 : (ua > ub ? 1 : 0);
@@ -81,24 +84,9 @@ bool Table::open() {
 
     const QString orderBy = m_schema ? m_schema->orderBy : QString();
     m_orderColumn = orderBy.isEmpty() ? -1 : columnIndex(orderBy);
-    QString sql =
-        QStringLiteral("SELECT rowid, %1 FROM %2")
-            .arg(m_orderColumn >= 0 ? quoted(m_columns.at(m_orderColumn)) : QStringLiteral("NULL"),
-                 quoted(m_tableName));
-    sql += m_orderColumn >= 0
-               ? QStringLiteral(" ORDER BY %1, rowid").arg(quoted(m_columns.at(m_orderColumn)))
-               : QStringLiteral(" ORDER BY rowid");
-
-    QSqlQuery query(m_database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(sql)) {
-        m_lastError = query.lastError().text();
+    m_collator.reset();
+    if (!readRows())
         return false;
-    }
-    m_rows.clear();
-    while (query.next())
-        m_rows.append({query.value(0).toLongLong(), query.value(1)});
-    query.finish();
 
     m_current = m_rows.isEmpty() ? -1 : 0;
     m_changed.clear();
@@ -127,6 +115,7 @@ void Table::close() {
         cancel(); // the rule has already told the user why it could not be stored
     m_state = State::Inactive;
     m_rows.clear();
+    m_collator.reset(); // an order set for a search lasts until here
     m_current = -1;
     m_values.clear();
     m_stored.clear();
@@ -196,6 +185,56 @@ bool Table::locate(const QString& column, const QVariant& value, Qt::CaseSensiti
             return moveTo(i);
     }
     return false;
+}
+
+bool Table::setOrder(const QString& column, const std::optional<QCollator>& collator) {
+    const int c = columnIndex(column);
+    if (!isOpen() || c < 0)
+        return false;
+    if (!checkBrowseMode() && isEditing())
+        return false;
+    const qint64 current = currentRowId();
+    const int previousColumn = m_orderColumn;
+    const std::optional<QCollator> previousCollator = m_collator;
+    m_orderColumn = c;
+    m_collator = collator;
+    if (!readRows()) { // the rows are left as they were
+        m_orderColumn = previousColumn;
+        m_collator = previousCollator;
+        return false;
+    }
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).rowId == current) {
+            m_current = i;
+            break;
+        }
+    }
+    loadCurrent();
+    Q_EMIT rowsChanged();
+    Q_EMIT currentChanged();
+    return true;
+}
+
+int Table::indexWhere(const QString& column,
+                      const std::function<bool(const QVariant&)>& test) const {
+    const int c = columnIndex(column);
+    if (!isOpen() || c < 0)
+        return -1;
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT rowid, %1 FROM %2")
+                        .arg(quoted(m_columns.at(c)), quoted(m_tableName))))
+        return -1;
+    QHash<qint64, QVariant> values;
+    while (query.next())
+        values.insert(query.value(0).toLongLong(), fromStorage(c, query.value(1)));
+    for (int i = 0; i < m_rows.size(); ++i) {
+        // The current row counts with what it holds now, stored or not.
+        if (test(i == m_current ? m_values.value(c) : values.value(m_rows.at(i).rowId)))
+            return i;
+    }
+    return -1;
 }
 
 bool Table::hasColumn(const QString& column) const {
@@ -392,6 +431,34 @@ QVariant Table::valueAt(int index, const QString& column) const {
     return fromStorage(c, stored);
 }
 
+bool Table::readRows() {
+    const QString key =
+        m_orderColumn >= 0 ? quoted(m_columns.at(m_orderColumn)) : QStringLiteral("NULL");
+    QString sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(key, quoted(m_tableName));
+    sql += m_orderColumn >= 0 ? QStringLiteral(" ORDER BY %1, rowid").arg(key)
+                              : QStringLiteral(" ORDER BY rowid");
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    if (!query.exec(sql)) {
+        m_lastError = query.lastError().text();
+        return false;
+    }
+    m_rows.clear();
+    while (query.next())
+        m_rows.append({query.value(0).toLongLong(), query.value(1)});
+    query.finish();
+    // The engine knows only byte order; a language's order is applied here.
+    if (m_collator)
+        std::sort(m_rows.begin(), m_rows.end(),
+                  [this](const RowRef& a, const RowRef& b) { return ordersBefore(a, b); });
+    return true;
+}
+
+bool Table::ordersBefore(const RowRef& a, const RowRef& b) const {
+    const int c = compareKeys(a.key, b.key, m_collator);
+    return c != 0 ? c < 0 : a.rowId < b.rowId;
+}
+
 int Table::columnIndex(const QString& column) const {
     return m_columnIndex.value(column.toLower(), -1);
 }
@@ -551,10 +618,8 @@ void Table::placeCurrentRow(qint64 rowId) {
         m_orderColumn >= 0 ? toStorage(m_orderColumn, m_values.at(m_orderColumn)) : QVariant();
     const RowRef row{rowId, key};
     const auto at =
-        std::upper_bound(m_rows.begin(), m_rows.end(), row, [](const RowRef& a, const RowRef& b) {
-            const int c = compareKeys(a.key, b.key);
-            return c != 0 ? c < 0 : a.rowId < b.rowId;
-        });
+        std::upper_bound(m_rows.begin(), m_rows.end(), row,
+                         [this](const RowRef& a, const RowRef& b) { return ordersBefore(a, b); });
     m_current = int(at - m_rows.begin());
     m_rows.insert(at, row);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -7,6 +8,9 @@
 #include <QSet>
 #include <QStringList>
 #include <QVariant>
+
+#include <functional>
+#include <optional>
 
 class Database;
 class TableRules;
@@ -53,6 +57,15 @@ public:
     // Makes the first row whose column equals the value current.
     bool locate(const QString& column, const QVariant& value,
                 Qt::CaseSensitivity cs = Qt::CaseSensitive);
+    // Walks the rows in the order of the column's values until the table is closed; the
+    // current row stays current. Texts compare with the collator when one is given (as a
+    // reader of that language orders them), otherwise in the engine's order; rows of equal
+    // value keep the order they were stored in. Pending work on the current row is stored
+    // first; returns false when it could not be, or when there is no such column.
+    bool setOrder(const QString& column, const std::optional<QCollator>& collator = {});
+    // Index, in the current order, of the first row whose value of the column passes the
+    // test; -1 when none does.
+    int indexWhere(const QString& column, const std::function<bool(const QVariant&)>& test) const;
 
     QStringList columns() const { return m_columns; }
     bool hasColumn(const QString& column) const;
@@ -97,6 +110,8 @@ private:
         QVariant key;
     };
 
+    bool readRows();
+    bool ordersBefore(const RowRef& a, const RowRef& b) const;
     int columnIndex(const QString& column) const;
     QVariant fromStorage(int column, const QVariant& stored) const;
     QVariant toStorage(int column, const QVariant& value) const;
@@ -118,6 +133,7 @@ private:
     int m_current = -1;
     int m_returnPosition = -1; // where a cancelled insert goes back to
     int m_orderColumn = -1;
+    std::optional<QCollator> m_collator; // texts of the order column compare with it
 
     QStringList m_columns;
     QHash<QString, int> m_columnIndex; // lower-case name

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void textIsCutToTheColumnSize();
     void emptyNumberReadsAsZero();
     void closeStoresWhatWasTyped();
+    void collatedOrderHoldsUntilReopened();
 };
 
 namespace {
@@ -28,11 +29,15 @@ void addPlots(Workspace& w, const QStringList& numbers) {
     w.dm->parzelle().reopen();
 }
 
-QStringList numbersInOrder(Table& plots) {
-    QStringList numbers;
+QStringList columnInOrder(Table& plots, const QString& column) {
+    QStringList values;
     for (int i = 0; i < plots.rowCount(); ++i)
-        numbers << plots.valueAt(i, QStringLiteral("Nr")).toString();
-    return numbers;
+        values << plots.valueAt(i, column).toString();
+    return values;
+}
+
+QStringList numbersInOrder(Table& plots) {
+    return columnInOrder(plots, QStringLiteral("Nr"));
 }
 
 } // namespace
@@ -145,6 +150,54 @@ void TestTable::closeStoresWhatWasTyped() {
     QCOMPARE(closed.count(), 1);
     QCOMPARE(w.scalar(QStringLiteral("SELECT Name FROM parzelle")).toString(),
              QStringLiteral("Krause"));
+}
+
+void TestTable::collatedOrderHoldsUntilReopened() {
+    Workspace w;
+    const QStringList names{QStringLiteral("Zander"), QStringLiteral("müller"),
+                            QStringLiteral("Abel"),   QStringLiteral("Äbel"),
+                            QStringLiteral("MÜLLER"), QStringLiteral("Mueller"),
+                            QStringLiteral("Becker")};
+    for (int i = 0; i < names.size(); ++i)
+        w.execute(QStringLiteral("INSERT INTO parzelle (Nr, Name) VALUES ('%1', '%2')")
+                      .arg(i + 1)
+                      .arg(names.at(i)));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    QVERIFY(plots.moveTo(2));
+    QCOMPARE(plots.text(QStringLiteral("Name")), QStringLiteral("Abel"));
+
+    QCollator german(QLocale(QLocale::German, QLocale::Germany));
+    german.setCaseSensitivity(Qt::CaseInsensitive);
+    QVERIFY(plots.setOrder(QStringLiteral("Name"), german));
+    // Umlauts sort with their vowel, case does not count, equal names keep their storage
+    // order; the current plot stays current.
+    QCOMPARE(columnInOrder(plots, QStringLiteral("Name")),
+             QStringList({QStringLiteral("Abel"), QStringLiteral("Äbel"), QStringLiteral("Becker"),
+                          QStringLiteral("Mueller"), QStringLiteral("müller"),
+                          QStringLiteral("MÜLLER"), QStringLiteral("Zander")}));
+    QCOMPARE(plots.position(), 0);
+    QCOMPARE(plots.text(QStringLiteral("Name")), QStringLiteral("Abel"));
+    QCOMPARE(plots.indexWhere(QStringLiteral("Name"),
+                              [](const QVariant& name) {
+                                  return name.toString().startsWith(QStringLiteral("MÜ"),
+                                                                    Qt::CaseInsensitive);
+                              }),
+             4);
+
+    // A renamed plot moves to its place in that order.
+    QVERIFY(plots.last());
+    plots.setValue(QStringLiteral("Name"), QStringLiteral("Ärmel"));
+    QVERIFY(plots.post());
+    QCOMPARE(plots.position(), 2);
+    QVERIFY(plots.next());
+    QCOMPARE(plots.text(QStringLiteral("Name")), QStringLiteral("Becker"));
+
+    plots.reopen();
+    QCOMPARE(numbersInOrder(plots),
+             QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                          QStringLiteral("7")}));
 }
 
 QTEST_GUILESS_MAIN(TestTable)
