@@ -1,8 +1,10 @@
 #include "plots/tparzelleform.h"
 
+#include "plots/addresscommands.h"
 #include "plots/billingrun.h"
 #include "plots/plotcommands.h"
 #include "plots/tbemerkungen.h"
+#include "plots/tsuchen.h"
 
 #include "data/customitems.h"
 #include "data/dm1.h"
@@ -328,12 +330,25 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
                 m_secondLayout = true;
                 runBilling();
             });
-    remember(print->addAction(QStringLiteral("Adr&essen")))->setEnabled(false);
-    for (const char* later : {"&Suchen", "&nichtbezahlte Rechnungen"})
-        remember(menuBar->addAction(QString::fromUtf8(later)))->setEnabled(false);
+    connect(remember(print->addAction(QStringLiteral("Adr&essen"))), &QAction::triggered, this,
+            [this] {
+                commitFocusedEdit(this);
+                AddressCommands::showAddressList(m_dm, m_interaction);
+            });
+    auto* search = new TSuchen(m_dm.parzelle(), m_interaction, this);
+    connect(remember(menuBar->addAction(QStringLiteral("&Suchen"))), &QAction::triggered, this,
+            [this, search] {
+                commitFocusedEdit(this);
+                search->exec();
+            });
+    remember(menuBar->addAction(QStringLiteral("&nichtbezahlte Rechnungen")))->setEnabled(false);
     connect(remember(menuBar->addAction(QStringLiteral("&neue Felder"))), &QAction::triggered, this,
             &TParzelleform::openCustomItems);
-    remember(menuBar->addAction(QStringLiteral("Daten exportieren")))->setEnabled(false);
+    connect(remember(menuBar->addAction(QStringLiteral("Daten exportieren"))), &QAction::triggered,
+            this, [this] {
+                commitFocusedEdit(this);
+                AddressCommands::exportAddresses(m_dm, m_interaction);
+            });
     connect(remember(menuBar->addAction(QStringLiteral("&?"))), &QAction::triggered, this, [this] {
         m_interaction.inform(QStringLiteral("Öffnen Sie bitte die Datei \"Hilfe.pdf\" in Ihrem "
                                             "Arbeitsverzeichnis mit Ihrem "

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void everythingTypedSurvivesARestart();
     void printMenuRunsTheBillingAndShowsTheStatements();
     void stoppedRunLeavesTheNextOnWithTheTransferForm();
+    void addressListAndExportShowWhatWasJustTyped();
 
 private:
     void type(const QString& column, const QString& text);
@@ -346,6 +348,24 @@ void TestPlotRegister::stoppedRunLeavesTheNextOnWithTheTransferForm() {
     m_window->action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
     QCOMPARE(m_w->interaction.reports.size(), 1);
     QVERIFY(m_w->interaction.reports.first().pages.first().find(QStringLiteral("Abrechng. ")));
+}
+
+void TestPlotRegister::addressListAndExportShowWhatWasJustTyped() {
+    type(QStringLiteral("Name"), QStringLiteral("Frankenberg"));
+    m_window->action(QStringLiteral("Adr&essen"))->trigger();
+    QCOMPARE(m_w->interaction.reports.size(), 1);
+    const ReportPage& page = m_w->interaction.reports.first().pages.first();
+    QVERIFY(page.find(QStringLiteral("Adressenverzeichnis")));
+    QVERIFY(page.find(QStringLiteral("Frankenberg")));
+    QVERIFY(!m_w->dm->AdressenQuery().isOpen());
+
+    type(QStringLiteral("Name"), QStringLiteral("Frankenstein"));
+    m_w->interaction.answers = {true};
+    m_window->action(QStringLiteral("Daten exportieren"))->trigger();
+    QVERIFY(m_w->interaction.errors.isEmpty());
+    QFile exported(QStringLiteral("Export.xls"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("name=\"Frankenstein\""));
 }
 
 QTEST_MAIN(TestPlotRegister)
