@@ -1,5 +1,6 @@
 #include "data/database.h"
 
+#include "data/databasecheck.h"
 #include "data/rounding.h"
 #include "data/schema.h"
 
@@ -80,7 +81,8 @@ Database::OpenResult Database::open(const QString& filePath, OpenMode mode) {
                     .arg(shownPath, openError)};
     }
 
-    OpenResult checked = checkFile();
+    // Only reads until the file has proven to be a sound database of ours.
+    OpenResult checked = DatabaseCheck::inspect(handle(), m_filePath, mode == OpenMode::CreateFile);
     if (!checked.ok()) {
         close();
         return checked;
@@ -91,37 +93,6 @@ Database::OpenResult Database::open(const QString& filePath, OpenMode mode) {
     execute(QStringLiteral("PRAGMA journal_mode=DELETE"));
     execute(QStringLiteral("PRAGMA synchronous=FULL"));
     registerFunctions();
-    return {};
-}
-
-Database::OpenResult Database::checkFile() {
-    const QString shownPath = QDir::toNativeSeparators(m_filePath);
-    // Only reads until the file has proven to be a sound database of ours.
-    QString error;
-    const QVariant check = scalar(QStringLiteral("PRAGMA quick_check(1)"), {}, &error);
-    if (!error.isEmpty() || check.toString() != QStringLiteral("ok")) {
-        const QString text = error.isEmpty() ? check.toString() : error;
-        return {OpenStatus::NotADatabase,
-                QStringLiteral("Die Datei „%1“ ist keine lesbare Datenbank oder sie ist "
-                               "beschädigt:\n%2\nDie Datei wurde nicht verändert.")
-                    .arg(shownPath, text)};
-    }
-    const int applicationId = scalar(QStringLiteral("PRAGMA application_id")).toInt();
-    if (applicationId != 0 && applicationId != Schema::applicationId) {
-        return {OpenStatus::ForeignFile,
-                QStringLiteral("Die Datei „%1“ gehört zu einem anderen Programm und wird nicht "
-                               "geöffnet.\nDie Datei wurde nicht verändert.")
-                    .arg(shownPath)};
-    }
-    const int version = scalar(QStringLiteral("PRAGMA user_version")).toInt();
-    if (applicationId == Schema::applicationId && version > Schema::version) {
-        return {OpenStatus::NewerVersion,
-                QStringLiteral("Die Datenbank „%1“ wurde von einer neueren Version von Lunetra "
-                               "geschrieben und kann mit dieser Version nicht bearbeitet werden.\n"
-                               "Bitte verwenden Sie die neuere Version. Die Datei wurde nicht "
-                               "verändert.")
-                    .arg(shownPath)};
-    }
     return {};
 }
 

@@ -15,7 +15,16 @@ struct sqlite3;
 class Database {
 public:
     enum class OpenMode { ExistingFile, CreateFile };
-    enum class OpenStatus { Opened, Missing, InUse, NotADatabase, ForeignFile, NewerVersion };
+    enum class OpenStatus {
+        Opened,
+        Missing,
+        InUse,
+        Empty,
+        NotADatabase,
+        Damaged,
+        ForeignFile,
+        NewerVersion
+    };
 
     struct OpenResult {
         OpenStatus status = OpenStatus::Opened;
@@ -55,7 +64,6 @@ public:
     void leaveTransaction() { --m_transactionDepth; }
 
 private:
-    OpenResult checkFile();
     void registerFunctions();
 
     QString m_connectionName;

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void fileThatIsNoDatabaseStaysUntouched();
     void damagedDatabaseStaysUntouched();
     void newerVersionIsRefused();
+    void foreignFilesAreRefusedUnchanged_data();
+    void foreignFilesAreRefusedUnchanged();
     void secondProgramOnTheSameFolderIsRefused();
     void connectionFollowsTheWorkingFolder();
 };
@@ -174,6 +176,45 @@ void TestConnection::newerVersionIsRefused() {
     QCOMPARE(interaction.errors.size(), 1);
     QVERIFY(interaction.errors.first().contains(QStringLiteral("neueren Version")));
     QCOMPARE(folder.fileContent(), content);
+}
+
+void TestConnection::foreignFilesAreRefusedUnchanged_data() {
+    QTest::addColumn<QStringList>("statements"); // make the file; none: zero bytes
+    QTest::addColumn<QString>("said");
+    QTest::newRow("zero bytes") << QStringList() << QStringLiteral("ist leer");
+    // Another program's file that happens to have a table of one of our names.
+    QTest::newRow("another program's tables")
+        << QStringList{QStringLiteral("CREATE TABLE param (Verein TEXT, Farbe TEXT)"),
+                       QStringLiteral("CREATE TABLE parzelle (Nr TEXT)"),
+                       QStringLiteral("INSERT INTO param VALUES ('Schachclub', 'blau')")}
+        << QStringLiteral("anderen Programms");
+    QTest::newRow("another program's mark")
+        << QStringList{QStringLiteral("PRAGMA application_id=1234"),
+                       QStringLiteral("CREATE TABLE notiz (text TEXT)")}
+        << QStringLiteral("anderen Programms");
+}
+
+void TestConnection::foreignFilesAreRefusedUnchanged() {
+    QFETCH(QStringList, statements);
+    QFETCH(QString, said);
+    TestFolder folder;
+    {
+        Database raw(QStringLiteral("foreign"));
+        QVERIFY(raw.open(folder.databasePath(), Database::OpenMode::CreateFile).ok());
+        for (const QString& statement : statements)
+            QCOMPARE(raw.execute(statement), QString());
+    }
+    const QByteArray content = folder.fileContent();
+    QCOMPARE(content.isEmpty(), statements.isEmpty());
+
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(!dm.connectDatabase());
+    QCOMPARE(folder.fileContent(), content);
+    QVERIFY(interaction.questions.isEmpty());
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY2(interaction.errors.first().contains(said), qPrintable(interaction.errors.first()));
+    QVERIFY(!dm.isConnected());
 }
 
 void TestConnection::secondProgramOnTheSameFolderIsRefused() {
