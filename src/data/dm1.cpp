@@ -118,6 +118,11 @@ bool DM1::connectDatabase() {
         m_interaction.reportError(result.message);
         return false;
     }
+    return reopenTables();
+}
+
+bool DM1::reopenTables() {
+    closeTables();
     m_artcheck = false;
     SchemaUpgrade::run(m_connection);
     for (Table* table : tables()) {
@@ -133,6 +138,11 @@ bool DM1::connectDatabase() {
 }
 
 void DM1::disconnectDatabase() {
+    closeTables();
+    m_connection.close();
+}
+
+void DM1::closeTables() {
     for (Table* table : tables())
         table->close();
     for (Query* query :
@@ -140,7 +150,6 @@ void DM1::disconnectDatabase() {
           &m_sumparzquery, &m_exportQuery, &m_berichtQuery, &m_deleteQuery, &m_selectQuery,
           &m_lookupQuery, &m_sumQuery, &m_baQuery, &m_syskontoQuery, &m_nfquery})
         query->close();
-    m_connection.close();
 }
 
 bool DM1::isConnected() const {

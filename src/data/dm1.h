@@ -36,6 +36,13 @@ public:
     // Closes the tables (storing their current rows) and the connection.
     void disconnectDatabase();
     bool isConnected() const;
+    // Closes the tables (storing their current rows) and the query objects; the connection and
+    // the hold on the file stay, so the file can be replaced underneath without another
+    // program taking it meanwhile.
+    void closeTables();
+    // The steps after connecting, run again on the open connection: the upgrade and the nine
+    // tables. Reports a table that fails to open; returns whether all are open.
+    bool reopenTables();
 
     Interaction& interaction() { return m_interaction; }
     Database& parzelleADOConnection() { return m_connection; }
