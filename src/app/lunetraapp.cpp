@@ -8,6 +8,10 @@
 #include "plots/tneufelder.h"
 #include "plots/tparam.h"
 #include "plots/tparzelleform.h"
+#include "yearend/backup.h"
+#include "yearend/restore.h"
+#include "yearend/tdatensicherung.h"
+#include "yearend/yearchange.h"
 
 #include <QApplication>
 
@@ -19,6 +23,7 @@ LunetraApp::LunetraApp(Interaction& interaction)
     QWidget* main = m_mainWindow.get();
     m_infoForm = new TInfoForm(main);
     m_mainWindow->setInfoWindow(m_infoForm);
+    m_backupWindow = new TDatensicherung(main);
     m_customItems = new Tneufelder(*m_dm, main);
 
     QApplication::setApplicationName(QStringLiteral("lunetra"));
@@ -33,6 +38,9 @@ LunetraApp::LunetraApp(Interaction& interaction)
     QObject::connect(m_customItems, &Tneufelder::itemsChanged, m_plotRegister,
                      &TParzelleform::updateCustomItemLabels);
     m_mainWindow->setCommand(THauptformular::Command::Plots, [this] { openPlotRegister(); });
+    m_mainWindow->setCommand(THauptformular::Command::Backup, [this] { openBackupWindow(); });
+    m_mainWindow->setCommand(THauptformular::Command::YearChange, [this] { changeYear(); });
+    m_mainWindow->setBackupBeforeEnd([this] { writeBackup(); });
 }
 
 LunetraApp::~LunetraApp() {
@@ -48,4 +56,41 @@ void LunetraApp::openPlotRegister() {
         }
     }
     m_plotRegister->exec();
+}
+
+void LunetraApp::openBackupWindow() {
+    switch (m_backupWindow->choose()) {
+    case TDatensicherung::Choice::WriteBackup:
+        writeBackup();
+        break;
+    case TDatensicherung::Choice::ReadBackup:
+        readBackup();
+        break;
+    case TDatensicherung::Choice::None:
+        break;
+    }
+}
+
+void LunetraApp::writeBackup() {
+    Backup(*m_dm, m_interaction).run(m_mainWindow->dataDirectory());
+}
+
+void LunetraApp::readBackup() {
+    switch (Restore(*m_dm, m_interaction).run(m_mainWindow->dataDirectory())) {
+    case Restore::Outcome::Reconnected:
+    case Restore::Outcome::Restored:
+        openPlotRegister();
+        break;
+    case Restore::Outcome::Broken:
+        m_mainWindow->close(); // ends the program
+        break;
+    case Restore::Outcome::Declined:
+    case Restore::Outcome::Refused:
+    case Restore::Outcome::Failed:
+        break;
+    }
+}
+
+void LunetraApp::changeYear() {
+    YearChange(*m_dm, m_interaction).run();
 }

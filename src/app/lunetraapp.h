@@ -9,6 +9,7 @@ class TInfoForm;
 class Tneufelder;
 class Tparam;
 class TParzelleform;
+class TDatensicherung;
 
 // The running program: the data module and every window, each created once at start and
 // kept until the end.
@@ -25,14 +26,20 @@ public:
     TParzelleform& plotRegister() { return *m_plotRegister; }
     Tparam& parametersWindow() { return *m_parameters; }
     Tneufelder& customItemsWindow() { return *m_customItems; }
+    TDatensicherung& backupWindow() { return *m_backupWindow; }
 
 private:
     void openPlotRegister();
+    void openBackupWindow();
+    void writeBackup();
+    void readBackup();
+    void changeYear();
 
     Interaction& m_interaction;
     std::unique_ptr<DM1> m_dm;
     std::unique_ptr<THauptformular> m_mainWindow;
     TInfoForm* m_infoForm = nullptr;
+    TDatensicherung* m_backupWindow = nullptr;
     Tneufelder* m_customItems = nullptr;
     TParzelleform* m_plotRegister = nullptr;
     Tparam* m_parameters = nullptr;

@@ -106,11 +106,9 @@ void THauptformular::closeEvent(QCloseEvent* event) {
 }
 
 void THauptformular::endProgram() {
-    if (m_interaction.askYesNo(QStringLiteral("Daten sichern?"))) {
-        const auto& backup = m_commands.at(int(Command::Backup));
-        if (backup)
-            backup();
-    }
+    // Whatever becomes of the backup, the program ends.
+    if (m_interaction.askYesNo(QStringLiteral("Daten sichern?")) && m_backupBeforeEnd)
+        m_backupBeforeEnd();
     close();
 }
 

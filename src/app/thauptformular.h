@@ -20,6 +20,8 @@ public:
 
     // What a button does; a button without a command stays disabled.
     void setCommand(Command command, std::function<void()> action);
+    // The backup that "Daten sichern?" on leaving the program runs when answered yes.
+    void setBackupBeforeEnd(std::function<void()> backup) { m_backupBeforeEnd = std::move(backup); }
     void setInfoWindow(QDialog* info) { m_info = info; }
     // The working directory as recorded at the last activation.
     QString dataDirectory() const { return m_dataDirectory; }
@@ -40,5 +42,6 @@ private:
     QString m_dataDirectory;
     QList<QPushButton*> m_commandButtons; // in the order of Command
     QList<std::function<void()>> m_commands;
+    std::function<void()> m_backupBeforeEnd;
     QPushButton* m_endButton = nullptr;
 };

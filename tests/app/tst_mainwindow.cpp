@@ -5,9 +5,11 @@
 #include "app/thauptformular.h"
 #include "app/tinfoform.h"
 #include "data/dm1.h"
+#include "yearend/tdatensicherung.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void endAnsweredNoClosesWithoutBackup();
     void endAnsweredYesRunsTheBackupFirst();
     void startsWithoutDatabaseWhenTheOfferIsDeclined();
+    void backupWindowRunsTheChosenCommand();
 };
 
 namespace {
@@ -96,7 +99,9 @@ void TestMainWindow::buttonsWithoutWindowsAreDisabled() {
     LunetraApp app(interaction);
     THauptformular& window = app.mainWindow();
     QVERIFY(window.endButton()->isEnabled());
-    QVERIFY(!window.button(THauptformular::Command::Backup)->isEnabled());
+    QVERIFY(window.button(THauptformular::Command::Backup)->isEnabled());
+    QVERIFY(window.button(THauptformular::Command::YearChange)->isEnabled());
+    QVERIFY(!window.button(THauptformular::Command::MainCash)->isEnabled());
     bool opened = false;
     window.setCommand(THauptformular::Command::Plots, [&] { opened = true; });
     QVERIFY(window.button(THauptformular::Command::Plots)->isEnabled());
@@ -184,7 +189,7 @@ void TestMainWindow::endAnsweredNoClosesWithoutBackup() {
     interaction.answers = {false};
     LunetraApp app(interaction);
     int backups = 0;
-    app.mainWindow().setCommand(THauptformular::Command::Backup, [&] { ++backups; });
+    app.mainWindow().setBackupBeforeEnd([&] { ++backups; });
     app.mainWindow().show();
     QTest::mouseClick(app.mainWindow().endButton(), Qt::LeftButton);
     QCOMPARE(interaction.questions, QStringList{QStringLiteral("Daten sichern?")});
@@ -198,14 +203,17 @@ void TestMainWindow::endAnsweredYesRunsTheBackupFirst() {
     folder.createDatabase();
     ScriptedInteraction interaction;
     interaction.answers = {true};
+    interaction.files = {QDir(folder.path()).filePath(QStringLiteral("vor-dem-ende"))};
     LunetraApp app(interaction);
-    bool connectedDuringBackup = false;
-    app.mainWindow().setCommand(THauptformular::Command::Backup,
-                                [&] { connectedDuringBackup = app.dm().isConnected(); });
     app.mainWindow().show();
     QTest::mouseClick(app.mainWindow().endButton(), Qt::LeftButton);
-    QVERIFY(connectedDuringBackup);
+    // The backup itself, not its window: the save dialog, then the copy.
+    QCOMPARE(interaction.fileRequests.size(), 1);
+    QVERIFY(interaction.errors.isEmpty());
+    QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("vor-dem-ende.mdb"))));
+    QVERIFY(!app.backupWindow().isVisible());
     QVERIFY(!app.mainWindow().isVisible());
+    QVERIFY(!app.dm().isConnected());
 }
 
 void TestMainWindow::startsWithoutDatabaseWhenTheOfferIsDeclined() {
@@ -218,6 +226,30 @@ void TestMainWindow::startsWithoutDatabaseWhenTheOfferIsDeclined() {
     QCOMPARE(interaction.errors.size(), 1);
     QVERIFY(!app.dm().isConnected());
     QVERIFY(app.mainWindow().endButton()->isEnabled());
+}
+
+void TestMainWindow::backupWindowRunsTheChosenCommand() {
+    TestFolder folder;
+    folder.createDatabase();
+    ScriptedInteraction interaction;
+    interaction.files = {QDir(folder.path()).filePath(QStringLiteral("kopie.mdb"))};
+    LunetraApp app(interaction);
+    app.mainWindow().show();
+    TDatensicherung& window = app.backupWindow();
+    QString caption;
+    QTimer::singleShot(0, &window, [&] {
+        caption = window.windowTitle();
+        window.writeButton()->click();
+    });
+    app.mainWindow().button(THauptformular::Command::Backup)->click();
+    QCOMPARE(caption, QStringLiteral("Datensicherung"));
+    QVERIFY(!window.isVisible());
+    QVERIFY(QFile::exists(QDir(folder.path()).filePath(QStringLiteral("kopie.mdb"))));
+
+    // "Abbruch" runs nothing.
+    QTimer::singleShot(0, &window, [&] { window.cancelButton()->click(); });
+    app.mainWindow().button(THauptformular::Command::Backup)->click();
+    QCOMPARE(interaction.fileRequests.size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
