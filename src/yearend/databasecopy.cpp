@@ -81,15 +81,12 @@ QString backup(sqlite3* source, sqlite3* target) {
 }
 
 // The copy must be a sound database of ours holding as many rows as the original.
-QString verify(const QString& path, const RowCounts& expected) {
-    const Database::OpenResult checked = DatabaseCheck::inspectFile(path);
+QString verify(sqlite3* copy, const QString& path, const RowCounts& expected) {
+    const Database::OpenResult checked = DatabaseCheck::inspect(copy, path);
     if (!checked.ok())
         return checked.message;
-    OwnConnection copy;
-    if (!open(copy, path, SQLITE_OPEN_READONLY))
-        return copy.error();
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(copy.db, "PRAGMA application_id", -1, &statement, nullptr);
+    sqlite3_prepare_v2(copy, "PRAGMA application_id", -1, &statement, nullptr);
     const bool ours = sqlite3_step(statement) == SQLITE_ROW &&
                       sqlite3_column_int(statement, 0) == Schema::applicationId;
     sqlite3_finalize(statement);
@@ -97,7 +94,7 @@ QString verify(const QString& path, const RowCounts& expected) {
         return QStringLiteral("Die Kopie trägt nicht die Kennung einer Lunetra-Datenbank.");
     RowCounts counts;
     QString error;
-    if (!countRows(copy.db, counts, error))
+    if (!countRows(copy, counts, error))
         return error;
     for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
         if (counts.value(it.key(), -1) != it.value())
@@ -156,13 +153,16 @@ QString write(Database& live, const QString& targetPath) {
         OwnConnection copy;
         if (!open(copy, temporary.fileName(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
             return EngineError::describe(copy.error());
+        // Room for every page, so the check after the copy reads the pages just written
+        // instead of the disk.
+        run(copy.db, "PRAGMA cache_size = -262144");
         error = backup(source, copy.db);
+        if (!error.isEmpty())
+            return EngineError::describe(error);
+        error = verify(copy.db, temporary.fileName(), counts);
+        if (!error.isEmpty())
+            return QStringLiteral("Die Kopie hat die Prüfung nicht bestanden:\n") + error;
     }
-    if (!error.isEmpty())
-        return EngineError::describe(error);
-    error = verify(temporary.fileName(), counts);
-    if (!error.isEmpty())
-        return QStringLiteral("Die Kopie hat die Prüfung nicht bestanden:\n") + error;
 
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
