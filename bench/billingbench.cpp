@@ -2,6 +2,7 @@
 // running the same statements, and writing every statement as PDF against a bare PDF writer
 // drawing as many texts. Run by hand; timings depend on the machine, so it is no test.
 
+#include "benchtools.h"
 #include "demodata.h"
 
 #include "data/dm1.h"
@@ -43,32 +44,8 @@ public:
     void showReport(const ReportDocument&) override {}
 };
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-void say(const QString& line) {
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
 QString verdict(double ratio, double target) {
     return ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel");
-}
-
-int traceStatement(unsigned, void* context, void* statement, void*) {
-    auto* statements = static_cast<QStringList*>(context);
-    char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
-    if (sql) {
-        const QString text = QString::fromUtf8(sql).trimmed();
-        // The unit of work is the shell's own BEGIN/COMMIT below.
-        if (!text.startsWith(QStringLiteral("SAVEPOINT"), Qt::CaseInsensitive) &&
-            !text.startsWith(QStringLiteral("RELEASE"), Qt::CaseInsensitive))
-            *statements << text;
-        sqlite3_free(sql);
-    }
-    return 0;
 }
 
 QString writeDatabase(const QString& folder, int plots) {
@@ -100,15 +77,14 @@ BillingFigures measureBilling(const QString& folder) {
     for (int i = 0; i <= runs; ++i) {
         const bool tracing = i == 0;
         if (tracing)
-            sqlite3_trace_v2(dm.parzelleADOConnection().handle(), SQLITE_TRACE_STMT, traceStatement,
-                             &figures.statements);
+            startTracing(dm.parzelleADOConnection().handle(), figures.statements);
         BillingRun run(dm, interaction);
         QElapsedTimer timer;
         timer.start();
         run.run({true, true});
         const double seconds = timer.nsecsElapsed() / 1e9;
         if (tracing)
-            sqlite3_trace_v2(dm.parzelleADOConnection().handle(), 0, nullptr, nullptr);
+            stopTracing(dm.parzelleADOConnection().handle());
         else
             figures.seconds << seconds; // the traced run is the warm-up
     }

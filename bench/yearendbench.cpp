@@ -2,6 +2,7 @@
 // the SQL engine's own shell: ".backup" plus the same statements in one transaction on a copy,
 // and ".backup" alone. Run by hand; timings depend on the machine, so it is no test.
 
+#include "benchtools.h"
 #include "demodata.h"
 
 #include "data/dm1.h"
@@ -20,7 +21,6 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -46,31 +46,6 @@ public:
     void showReport(const ReportDocument&) override {}
 };
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-void say(const QString& line) {
-    std::printf("%s\n", qUtf8Printable(line));
-    std::fflush(stdout);
-}
-
-int traceStatement(unsigned, void* context, void* statement, void*) {
-    auto* statements = static_cast<QStringList*>(context);
-    char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
-    if (sql) {
-        const QString text = QString::fromUtf8(sql).trimmed();
-        // The unit of work is the shell's own BEGIN/COMMIT.
-        if (!text.startsWith(QStringLiteral("SAVEPOINT"), Qt::CaseInsensitive) &&
-            !text.startsWith(QStringLiteral("RELEASE"), Qt::CaseInsensitive) &&
-            !text.startsWith(QStringLiteral("ROLLBACK"), Qt::CaseInsensitive))
-            *statements << text;
-        sqlite3_free(sql);
-    }
-    return 0;
-}
-
 // A fresh copy of the original for every run: the year change empties the journals.
 bool freshCopy(const QString& original, const QString& folder) {
     QDir(folder).removeRecursively();
@@ -91,12 +66,12 @@ QList<double> measureYearChange(const QString& original, const QString& folder,
         sqlite3* handle = dm.parzelleADOConnection().handle();
         // The first run is the warm-up; it tells the statements the shell is to run.
         if (i == 0)
-            sqlite3_trace_v2(handle, SQLITE_TRACE_STMT, traceStatement, &statements);
+            startTracing(handle, statements);
         QElapsedTimer timer;
         timer.start();
         const YearChange::Outcome outcome = YearChange(dm, interaction).run();
         const double elapsed = timer.nsecsElapsed() / 1e9;
-        sqlite3_trace_v2(handle, 0, nullptr, nullptr);
+        stopTracing(handle);
         if (outcome != YearChange::Outcome::Completed)
             return {};
         if (i > 0)

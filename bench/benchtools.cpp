@@ -1,0 +1,42 @@
+#include "benchtools.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+int traceStatement(unsigned, void* context, void* statement, void*) {
+    auto* statements = static_cast<QStringList*>(context);
+    char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+    if (sql) {
+        const QString text = QString::fromUtf8(sql).trimmed();
+        if (!text.startsWith(QStringLiteral("SAVEPOINT"), Qt::CaseInsensitive) &&
+            !text.startsWith(QStringLiteral("RELEASE"), Qt::CaseInsensitive) &&
+            !text.startsWith(QStringLiteral("ROLLBACK"), Qt::CaseInsensitive))
+            *statements << text;
+        sqlite3_free(sql);
+    }
+    return 0;
+}
+
+} // namespace
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void say(const QString& line) {
+    std::printf("%s\n", qUtf8Printable(line));
+    std::fflush(stdout);
+}
+
+void startTracing(sqlite3* db, QStringList& statements) {
+    sqlite3_trace_v2(db, SQLITE_TRACE_STMT, traceStatement, &statements);
+}
+
+void stopTracing(sqlite3* db) {
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+}
