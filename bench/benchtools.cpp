@@ -1,5 +1,9 @@
 #include "benchtools.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -31,6 +35,19 @@ double median(QList<double> values) {
 void say(const QString& line) {
     std::printf("%s\n", qUtf8Printable(line));
     std::fflush(stdout);
+}
+
+double runShellScript(const QString& database, const QString& script) {
+    static const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (sqlite3.isEmpty())
+        return -1;
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    shell.start(sqlite3, {database, QStringLiteral(".read ") + script});
+    shell.waitForFinished(-1);
+    return timer.nsecsElapsed() / 1e9;
 }
 
 void startTracing(sqlite3* db, QStringList& statements) {

@@ -17,13 +17,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -93,9 +88,8 @@ BillingFigures measureBilling(const QString& folder) {
 
 QList<double> measureShell(const QString& folder, const QStringList& statements) {
     QList<double> seconds;
-    const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
     QFile script(folder + QStringLiteral("/billing.sql"));
-    if (sqlite3.isEmpty() || !script.open(QIODevice::WriteOnly))
+    if (!script.open(QIODevice::WriteOnly))
         return seconds;
     script.write("BEGIN;\n");
     for (const QString& statement : statements)
@@ -103,15 +97,12 @@ QList<double> measureShell(const QString& folder, const QStringList& statements)
     script.write("COMMIT;\n");
     script.close();
     for (int i = 0; i <= runs; ++i) {
-        QProcess shell;
-        shell.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        shell.start(sqlite3, {folder + QStringLiteral("/parzelle.mdb"),
-                              QStringLiteral(".read ") + script.fileName()});
-        shell.waitForFinished(-1);
+        const double elapsed =
+            runShellScript(folder + QStringLiteral("/parzelle.mdb"), script.fileName());
+        if (elapsed < 0)
+            return {};
         if (i > 0)
-            seconds << timer.nsecsElapsed() / 1e9;
+            seconds << elapsed;
     }
     return seconds;
 }

@@ -15,8 +15,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <sqlite3.h>
@@ -83,9 +81,6 @@ QList<double> measureYearChange(const QString& original, const QString& folder,
 QList<double> measureShell(const QString& original, const QString& folder,
                            const QStringList& statements) {
     QList<double> seconds;
-    const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (sqlite3.isEmpty())
-        return seconds;
     for (int i = 0; i <= runs; ++i) {
         if (!freshCopy(original, folder))
             return {};
@@ -101,15 +96,12 @@ QList<double> measureShell(const QString& original, const QString& folder,
             script.write(".backup '" + folder.toUtf8() + "/kopie.mdb'\n");
         }
         script.close();
-        QProcess shell;
-        shell.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        shell.start(sqlite3, {folder + QStringLiteral("/parzelle.mdb"),
-                              QStringLiteral(".read ") + script.fileName()});
-        shell.waitForFinished(-1);
+        const double elapsed =
+            runShellScript(folder + QStringLiteral("/parzelle.mdb"), script.fileName());
+        if (elapsed < 0)
+            return {};
         if (i > 0)
-            seconds << timer.nsecsElapsed() / 1e9;
+            seconds << elapsed;
     }
     return seconds;
 }
