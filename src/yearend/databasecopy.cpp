@@ -68,12 +68,15 @@ QString backup(sqlite3* source, sqlite3* target) {
     sqlite3_backup* copy = sqlite3_backup_init(target, "main", source, "main");
     if (!copy)
         return QString::fromUtf8(sqlite3_errmsg(target));
+    // A lock held elsewhere gets five seconds to go; then the copy gives up rather than wait.
     int rc = SQLITE_OK;
-    do {
+    for (int attempts = 0; attempts < 100; ++attempts) {
         rc = sqlite3_backup_step(copy, -1);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        if (rc != SQLITE_OK && rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
+            break;
+        if (rc != SQLITE_OK)
             sqlite3_sleep(50);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    }
     sqlite3_backup_finish(copy);
     if (rc != SQLITE_DONE)
         return QString::fromUtf8(sqlite3_errstr(rc));
