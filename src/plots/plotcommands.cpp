@@ -51,8 +51,11 @@ bool addDunningFee(DM1& dm) {
         plots.flag(included))
         return false;
     dm.param().open();
-    plots.setValue(QStringLiteral("gesamt"), plots.number(QStringLiteral("gesamt")) +
-                                                 dm.param().number(QStringLiteral("Mahngebuehr")));
+    // Without a fee there is nothing in the total to mark: a fee set later must still come in.
+    const double fee = dm.param().number(QStringLiteral("Mahngebuehr"));
+    if (!(fee > 0))
+        return false;
+    plots.setValue(QStringLiteral("gesamt"), plots.number(QStringLiteral("gesamt")) + fee);
     plots.setValue(included, true);
     return true;
 }

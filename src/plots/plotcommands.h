@@ -16,8 +16,8 @@ bool paidInvoicesAwaitTransfer(DM1& dm);
 // success.
 QString resetPaidFlags(DM1& dm);
 
-// Adds the dunning fee to the current plot's invoice total when the plot was dunned, at most
-// once per bill. Returns whether it added the fee.
+// Adds the dunning fee to the current plot's invoice total when the plot was dunned and a fee
+// is set, at most once per bill. Returns whether it added the fee.
 bool addDunningFee(DM1& dm);
 
 // The spare plot column that records that the invoice total holds the dunning fee; the

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void parametersAreGuardedWhilePaidInvoicesWait();
     void checksResetAnsweredNoAndYes();
     void dunningFeeIsAddedOnceOnly();
+    void feeMarkWaitsForAFee();
     void plotNumberIsRequiredAndUnique();
     void untouchedNewPlotIsDropped();
     void remarksButtonTurnsRed();
@@ -237,6 +238,27 @@ void TestPlotRegister::dunningFeeIsAddedOnceOnly() {
     m_w->dm->parzelle().next();
     m_window->dunningTotalButton()->click();
     QCOMPARE(m_w->dm->parzelle().state(), Table::State::Browse);
+}
+
+void TestPlotRegister::feeMarkWaitsForAFee() {
+    m_w->execute(
+        QStringLiteral("UPDATE parzelle SET gesamt = 100, mahncheck = true WHERE Nr = '1'"));
+    m_w->dm->parzelle().reopen();
+    // No dunning fee set yet: ticking "überwiesen" adds nothing and marks nothing.
+    m_window->paidBox()->setFocus();
+    m_window->dunningTotalButton()->click();
+    m_window->edit(QStringLiteral("Name"))->setFocus();
+    QVERIFY(!m_w->dm->parzelle().flag(QString::fromLatin1(PlotCommands::dunningFeeIncludedColumn)));
+    m_w->dm->parzelle().checkBrowseMode();
+
+    // The fee entered afterwards still reaches the total, once.
+    m_w->dm->param().setValue(QStringLiteral("Mahngebuehr"), 5.0);
+    m_window->paidBox()->setFocus();
+    m_window->edit(QStringLiteral("Name"))->setFocus();
+    m_window->paidBox()->setFocus();
+    m_window->close();
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT gesamt FROM parzelle WHERE Nr = '1'")).toDouble(),
+             105.0);
 }
 
 void TestPlotRegister::plotNumberIsRequiredAndUnique() {
