@@ -26,7 +26,12 @@ void PlotRules::newRecord(Table& plots) {
 }
 
 void PlotRules::valueChanged(Table& plots, const QString& column) {
-    if (isOneOf(column, {"sza", "szn", "nsza", "nszn"}))
+    if (isOneOf(column, {"Nr"})) {
+        // "10 " prints as "10": blanks around a plot number would make two plots look alike.
+        const QString number = plots.text(column);
+        if (number != number.trimmed())
+            plots.setValue(column, number.trimmed());
+    } else if (isOneOf(column, {"sza", "szn", "nsza", "nszn"}))
         plots.setValue(QStringLiteral("Strom"), electricityConsumption(plots));
     else if (isOneOf(column, {"wza", "wzn", "nwza", "nwzn"}))
         plots.setValue(QStringLiteral("Wasser"), waterConsumption(plots));
@@ -41,8 +46,8 @@ bool PlotRules::beforePost(Table& plots) {
         return false;
     }
     const int others = m_dm.parzelleADOConnection()
-                           .scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE Nr = ? "
-                                                  "AND rowid <> ?"),
+                           .scalar(QStringLiteral("SELECT count(*) FROM parzelle "
+                                                  "WHERE trim(Nr) = ? AND rowid <> ?"),
                                    {number, plots.currentRowId()})
                            .toInt();
     if (others > 0) {

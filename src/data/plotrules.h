@@ -12,7 +12,8 @@ public:
 
     void newRecord(Table& plots) override;
     void valueChanged(Table& plots, const QString& column) override;
-    // Every plot has a number of its own: every list is ordered and found by it.
+    // Every plot has a number of its own, kept without surrounding blanks: every list is
+    // ordered and found by it.
     bool beforePost(Table& plots) override;
     void postFailed(Table& plots, const QString& engineError) override;
 

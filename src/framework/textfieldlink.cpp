@@ -14,6 +14,9 @@ TextFieldLink::TextFieldLink(Table& table, const QString& column, QLineEdit* edi
         edit->setMaxLength(size);
     if (commit == Commit::EachChange) {
         connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { store(text); });
+        // The rules may have tidied what was typed (a plot number loses its blanks): a box
+        // that is left shows what the row holds.
+        connect(edit, &QLineEdit::editingFinished, this, &TextFieldLink::refresh);
     } else {
         connect(edit, &QLineEdit::editingFinished, this, [this] {
             m_edit->setModified(false);

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void replacedMetersAndRemarksOfTheCurrentPlot();
     void failedSaveIsReportedAndReloaded();
     void plotNumberIsRequiredAndUnique();
+    void plotNumberIsStoredWithoutSurroundingBlanks();
 };
 
 void TestPlotRules::consumptionFollowsTheReadings() {
@@ -112,6 +113,25 @@ void TestPlotRules::plotNumberIsRequiredAndUnique() {
     plots.setValue(QStringLiteral("Nr"), QStringLiteral("7"));
     QVERIFY(!plots.post());
     QCOMPARE(w.scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE Nr = '7'")).toInt(), 1);
+}
+
+void TestPlotRules::plotNumberIsStoredWithoutSurroundingBlanks() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr) VALUES ('1'), ('10'), (' 20')"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    QVERIFY(plots.locate(QStringLiteral("Nr"), QStringLiteral("1")));
+    // Numbers that only look different from another plot's are the same number.
+    for (const char* typed : {"10 ", " 10", "\t10", "20"}) {
+        plots.setValue(QStringLiteral("Nr"), QString::fromLatin1(typed));
+        QCOMPARE(plots.text(QStringLiteral("Nr")), QString::fromLatin1(typed).trimmed());
+        QVERIFY2(!plots.post(), typed);
+    }
+    QCOMPARE(w.interaction.messages.size(), 4);
+    plots.setValue(QStringLiteral("Nr"), QStringLiteral(" 1 1 "));
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT group_concat(Nr, '|') FROM parzelle")).toString(),
+             QStringLiteral("1 1|10| 20"));
 }
 
 QTEST_GUILESS_MAIN(TestPlotRules)

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void dunningFeeIsAddedOnceOnly();
     void feeMarkWaitsForAFee();
     void plotNumberIsRequiredAndUnique();
+    void plotNumberWithBlanksIsNoNewNumber();
     void untouchedNewPlotIsDropped();
     void remarksButtonTurnsRed();
     void helpPointsToTheManual();
@@ -282,6 +283,25 @@ void TestPlotRegister::plotNumberIsRequiredAndUnique() {
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_w->scalar(QStringLiteral("SELECT Name FROM parzelle WHERE Nr = '3'")).toString(),
              QStringLiteral("Ohne Nummer"));
+}
+
+void TestPlotRegister::plotNumberWithBlanksIsNoNewNumber() {
+    m_w->execute(QStringLiteral("INSERT INTO parzelle (Nr) VALUES ('10')"));
+    m_w->dm->parzelle().reopen();
+    type(QStringLiteral("Nr"), QStringLiteral(" 10 "));
+    QTest::keyClick(m_window->edit(QStringLiteral("Nr")), Qt::Key_Tab);
+    QCOMPARE(m_window->edit(QStringLiteral("Nr"))->text(), QStringLiteral("10"));
+    m_window->close();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_w->interaction.messages,
+             QStringList{QStringLiteral("Die Parzellennummer „10“ ist bereits vergeben. Bitte "
+                                        "wählen Sie eine andere Nummer.")});
+    // Blanks inside a number are the treasurer's own.
+    type(QStringLiteral("Nr"), QStringLiteral("1 a "));
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE Nr = '1 a'")).toInt(),
+             1);
 }
 
 void TestPlotRegister::untouchedNewPlotIsDropped() {
