@@ -1,5 +1,6 @@
 #include "plots/tbemerkungen.h"
 
+#include "framework/dataentrywindow.h"
 #include "framework/memofieldlink.h"
 
 #include <QPlainTextEdit>
@@ -19,4 +20,5 @@ Tbemerkungen::Tbemerkungen(Table& plots, QWidget* parent)
     layout->addWidget(remarks);
     layout->addWidget(ok, 0, Qt::AlignRight);
     setFixedSize(480, 320);
+    makeDataEntryWindow(this);
 }

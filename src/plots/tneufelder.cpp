@@ -3,6 +3,7 @@
 #include "data/customitems.h"
 #include "data/dm1.h"
 #include "data/table.h"
+#include "framework/dataentrywindow.h"
 #include "framework/fieldlink.h"
 #include "framework/flaglink.h"
 #include "framework/textfieldlink.h"
@@ -80,6 +81,7 @@ Tneufelder::Tneufelder(DM1& dm, QWidget* parent)
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
     order.first()->setFocus();
+    makeDataEntryWindow(this);
 }
 
 QGroupBox* Tneufelder::createGroup(const QString& title, const QList<int>& itemNumbers) {

@@ -6,6 +6,7 @@
 #include "data/dm1.h"
 #include "data/interaction.h"
 #include "framework/choicelink.h"
+#include "framework/dataentrywindow.h"
 #include "framework/datefieldlink.h"
 #include "framework/fieldlink.h"
 #include "framework/numberfieldlink.h"
@@ -84,7 +85,6 @@ Tparam::Tparam(DM1& dm, Interaction& interaction, QWidget* parent)
     fourth->addWidget(countBox());
     fourth->addStretch();
     m_okButton = new QPushButton(QStringLiteral("ok"), this);
-    m_okButton->setDefault(true);
     m_okButton->setMinimumWidth(100);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     fourth->addWidget(m_okButton, 0, Qt::AlignRight);
@@ -107,6 +107,7 @@ Tparam::Tparam(DM1& dm, Interaction& interaction, QWidget* parent)
     columns->setSizeConstraint(QLayout::SetNoConstraint);
     for (const CustomItem* item : generalCustomItems())
         label(item->amountColumn)->clear();
+    makeDataEntryWindow(this);
 }
 
 QGroupBox* Tparam::energyBox() {
@@ -233,10 +234,8 @@ QGroupBox* Tparam::countBox() {
     m_plotCountButton = new QPushButton(QStringLiteral("Anzahl Parzellen"), box);
     m_electricitySumButton = new QPushButton(QStringLiteral("Kwh Strom Parz. ges."), box);
     m_waterSumButton = new QPushButton(QStringLiteral("m³ Wasser Parz. ges."), box);
-    for (QPushButton* button : {m_plotCountButton, m_electricitySumButton, m_waterSumButton}) {
-        button->setAutoDefault(false);
+    for (QPushButton* button : {m_plotCountButton, m_electricitySumButton, m_waterSumButton})
         column->addWidget(button);
-    }
     connect(m_plotCountButton, &QPushButton::clicked, this, &Tparam::showPlotCount);
     connect(m_electricitySumButton, &QPushButton::clicked, this, &Tparam::showElectricitySum);
     connect(m_waterSumButton, &QPushButton::clicked, this, &Tparam::showWaterSum);

@@ -11,6 +11,7 @@
 #include "data/interaction.h"
 #include "data/plotrules.h"
 #include "framework/choicelink.h"
+#include "framework/dataentrywindow.h"
 #include "framework/fieldlink.h"
 #include "framework/flaglink.h"
 #include "framework/navigatorbar.h"
@@ -105,6 +106,7 @@ TParzelleform::TParzelleform(DM1& dm, Interaction& interaction, QWidget* parent)
               m_labels.value(QStringLiteral("abschlag_wasser_vorjahr"))},
              false);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    makeDataEntryWindow(this);
 }
 
 QLineEdit* TParzelleform::addNumber(const QString& column, const QString& caption,

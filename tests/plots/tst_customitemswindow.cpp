@@ -1,3 +1,4 @@
+#include "support/enterkey.h"
 #include "support/workspace.h"
 
 #include "plots/tneufelder.h"
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void clearingAPlotItemZeroesEveryPlot();
     void retypingALabelKeepsTheAmounts();
     void closeBoxStoresWhatIsStillBeingTyped();
+    void enterInABoxLeavesTheWindowOpen();
 };
 
 namespace {
@@ -254,6 +256,17 @@ void TestCustomItemsWindow::closeBoxStoresWhatIsStillBeingTyped() {
              QStringLiteral("Heckenschnitt"));
     QCOMPARE(stored(w, QStringLiteral("SELECT bezeichnung FROM syskonto WHERE art = '60'")),
              QStringLiteral("Heckenschnitt"));
+}
+
+void TestCustomItemsWindow::enterInABoxLeavesTheWindowOpen() {
+    Workspace w;
+    givePlotItemOneALabelAndTwoPlots(w);
+    Tneufelder window(*w.dm);
+    QVERIFY(showActive(window));
+    const QString problem = pressEnterInEveryBox(&window);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(stored(w, QStringLiteral("SELECT sum(Reserve1) FROM parzelle")),
+             QStringLiteral("19.5"));
 }
 
 QTEST_MAIN(TestCustomItemsWindow)

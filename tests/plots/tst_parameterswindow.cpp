@@ -1,3 +1,4 @@
+#include "support/enterkey.h"
 #include "support/workspace.h"
 
 #include "plots/losssharing.h"
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void plotSumsTakeAWhereLine();
     void everyTypedValueSurvivesClosingAndReconnect();
     void closeBoxAndEscapeStoreToo();
+    void enterInABoxPressesNoButton();
 };
 
 namespace {
@@ -518,6 +520,21 @@ void TestParametersWindow::closeBoxAndEscapeStoreToo() {
     window.close();
     QVERIFY(w.dm->param().isOpen());
     QCOMPARE(stored(w, "Verein").toString(), QStringLiteral("KGV Am Bach"));
+}
+
+void TestParametersWindow::enterInABoxPressesNoButton() {
+    Workspace w;
+    w.execute(QStringLiteral("UPDATE nfelder SET reserve5 = 'Wegebau', reserve12 = 'Strom'"));
+    w.dm->nfelder().reopen();
+    Tparam window(*w.dm, w.interaction);
+    QVERIFY(showActive(window));
+    const QString problem = pressEnterInEveryBox(&window);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(w.interaction.said().isEmpty());
+    // Enter on a focused button still presses it.
+    window.plotCountButton()->setFocus();
+    QTest::keyClick(window.plotCountButton(), Qt::Key_Return);
+    QCOMPARE(w.interaction.messages, QStringList{QStringLiteral("0")});
 }
 
 QTEST_MAIN(TestParametersWindow)

@@ -1,3 +1,4 @@
+#include "support/enterkey.h"
 #include "support/workspace.h"
 
 #include "plots/plotcommands.h"
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void checksResetAnsweredNoAndYes();
     void dunningFeeIsAddedOnceOnly();
     void feeMarkWaitsForAFee();
+    void enterInABoxPressesNoButton();
     void plotNumberIsRequiredAndUnique();
     void plotNumberWithBlanksIsNoNewNumber();
     void untouchedNewPlotIsDropped();
@@ -260,6 +262,20 @@ void TestPlotRegister::feeMarkWaitsForAFee() {
     m_window->close();
     QCOMPARE(m_w->scalar(QStringLiteral("SELECT gesamt FROM parzelle WHERE Nr = '1'")).toDouble(),
              105.0);
+}
+
+void TestPlotRegister::enterInABoxPressesNoButton() {
+    m_w->execute(QStringLiteral("UPDATE param SET Mahngebuehr = 5"));
+    m_w->execute(
+        QStringLiteral("UPDATE parzelle SET gesamt = 100, mahncheck = true WHERE Nr = '1'"));
+    m_w->dm->param().reopen();
+    m_w->dm->parzelle().reopen();
+    m_window->waterMeterChangeBox()->setChecked(true); // every reading box in view
+    const QString problem = pressEnterInEveryBox(m_window);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(m_w->dm->parzelle().number(QStringLiteral("gesamt")), 100.0);
+    QCOMPARE(m_w->dm->parzelle().state(), Table::State::Browse);
+    QVERIFY(m_w->interaction.said().isEmpty());
 }
 
 void TestPlotRegister::plotNumberIsRequiredAndUnique() {
