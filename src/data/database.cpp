@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
+
 namespace {
 
 void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -22,6 +24,15 @@ void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv) {
         return;
     }
     const double value = sqlite3_value_double(argv[0]);
+    // Figures beyond any meaning overflow to infinity; the statement fails rather than store
+    // an infinite amount.
+    if (!std::isfinite(value)) {
+        sqlite3_result_error(context,
+                             "Eine Rechnung ergibt keinen endlichen Betrag. Bitte prüfen Sie die "
+                             "eingegebenen Beträge, Flächen und Zählerstände.",
+                             -1);
+        return;
+    }
     const int decimals = argc > 1 ? sqlite3_value_int(argv[1]) : 0;
     sqlite3_result_double(context, Rounding::roundHalfEven(value, decimals));
 }

@@ -3,19 +3,33 @@
 namespace {
 
 Column text(const QString& name, int size = 20) {
-    return Column{name, ColumnType::Text, size, {}, 0, 0, 0};
+    return Column{name, ColumnType::Text, size, {}, 0, 0, 0, Measure::Figure};
 }
 
 Column number(const QString& name, const QString& format = {}) {
-    return Column{name, ColumnType::Double, 0, format, 0, 0, 0};
+    return Column{name, ColumnType::Double, 0, format, 0, 0, 0, Measure::Figure};
+}
+
+// Euro, or euro per unit (kWh, m³, m², hour).
+Column euro(const QString& name, const QString& format = QStringLiteral("0.00")) {
+    Column column = number(name, format);
+    column.measure = Measure::Money;
+    return column;
+}
+
+// Square metres of garden land.
+Column area(const QString& name) {
+    Column column = number(name, QStringLiteral("0.00"));
+    column.measure = Measure::Area;
+    return column;
 }
 
 Column flag(const QString& name) {
-    return Column{name, ColumnType::Boolean, 0, {}, 0, 0, 0};
+    return Column{name, ColumnType::Boolean, 0, {}, 0, 0, 0, Measure::Figure};
 }
 
 Column date(const QString& name) {
-    return Column{name, ColumnType::Date, 0, {}, 0, 0, 0};
+    return Column{name, ColumnType::Date, 0, {}, 0, 0, 0, Measure::Figure};
 }
 
 Column addedBy(Column column, int step) {
@@ -29,46 +43,42 @@ QList<TableSchema> declareTables() {
     TableSchema parzelle{QStringLiteral("parzelle"), {}, QStringLiteral("Nr")};
     auto& p = parzelle.columns;
     p << text("Nr", 8) << text("Name", 50) << text("Vorname", 50) << text("Anschrift", 50)
-      << text("Ort", 50) << text("PLZ", 5) << number("Flaeche", money) << number("Strom", money)
-      << number("Abschlag_Strom_Vorjahr", money) << number("Abschlag_Strom", money)
-      << number("Wasser", money) << number("nicht_gel_Arbeitsstunden", money)
-      << number("Laubenversicherung", money) << number("Parkplatzgebuehr", money) << flag("gezahlt")
-      << flag("uebernommen");
+      << text("Ort", 50) << text("PLZ", 5) << area("Flaeche") << number("Strom", money)
+      << euro("Abschlag_Strom_Vorjahr") << euro("Abschlag_Strom") << number("Wasser", money)
+      << number("nicht_gel_Arbeitsstunden", money) << euro("Laubenversicherung")
+      << euro("Parkplatzgebuehr") << flag("gezahlt") << flag("uebernommen");
     for (const char* reserve :
          {"Reserve1", "Reserve2", "Reserve3", "Reserve4", "Reserve9", "Reserve10"})
-        p << number(QString::fromLatin1(reserve), money);
+        p << euro(QString::fromLatin1(reserve));
     p << flag("stromcheck");
     for (const char* reading : {"sza", "szn", "nsza", "nszn", "wza", "wzn", "nwza", "nwzn"})
         p << number(QString::fromLatin1(reading));
-    p << number("gesamt", money) << number("Abschlag_Wasser_Vorjahr", money)
-      << number("Abschlag_Wasser", money) << flag("mahncheck");
+    p << euro("gesamt") << euro("Abschlag_Wasser_Vorjahr") << euro("Abschlag_Wasser")
+      << flag("mahncheck");
     for (int i = 1; i <= 5; ++i)
         p << text(QStringLiteral("text%1").arg(i));
     for (int i = 1; i <= 5; ++i)
         p << number(QStringLiteral("z%1").arg(i), money);
     for (int i = 1; i <= 5; ++i)
         p << flag(QStringLiteral("bool%1").arg(i));
-    p << Column{QStringLiteral("memo"), ColumnType::Memo, 0, {}, 0, 0, 0};
+    p << Column{QStringLiteral("memo"), ColumnType::Memo, 0, {}, 0, 0, 0, Measure::Figure};
     p << addedBy(text("telefon", 15), 2);
     for (int i = 11; i <= 20; ++i)
         p << addedBy(number(QStringLiteral("z%1").arg(i)), i - 8); // steps 3 to 12
 
     TableSchema param{QStringLiteral("param"), {}, {}};
     auto& a = param.columns;
-    a << number("Pachtzins", "0.0000") << number("Beitrag", money)
-      << number("Preis_Arbeitsstunde", money) << number("Preis_kwh", "0.0000")
-      << number("Preis_qm", money) << number("Vereinshaftpflicht", money)
-      << number("Vereinsunfallversicherung", money) << number("Wartungsgebuehr", money)
-      << text("Bank", 30) << text("BLZ", 8) << text("Kto", 12) << text("Ort", 30)
-      << date("Zahlfrist") << number("Umlagen", money) << number("Neuvermessung", money)
-      << number("Mahngebuehr", money) << number("Strassenreinigung", money)
-      << number("grundg_verein", money);
+    a << euro("Pachtzins", "0.0000") << euro("Beitrag") << euro("Preis_Arbeitsstunde")
+      << euro("Preis_kwh", "0.0000") << euro("Preis_qm") << euro("Vereinshaftpflicht")
+      << euro("Vereinsunfallversicherung") << euro("Wartungsgebuehr") << text("Bank", 30)
+      << text("BLZ", 8) << text("Kto", 12) << text("Ort", 30) << date("Zahlfrist")
+      << euro("Umlagen") << area("Neuvermessung") << euro("Mahngebuehr")
+      << euro("Strassenreinigung") << euro("grundg_verein");
     for (const char* reserve :
          {"reserve5", "reserve6", "reserve7", "reserve8", "reserve11", "reserve12"})
-        a << number(QString::fromLatin1(reserve), money);
-    a << number("strech", money) << number("warech", money) << number("strreiv", money)
-      << number("haftpflv", money) << number("unfallv", money) << number("Grundgebuehr_W", money)
-      << number("Grundgebuehr_W_Verein", money);
+        a << euro(QString::fromLatin1(reserve));
+    a << euro("strech") << euro("warech") << euro("strreiv") << euro("haftpflv") << euro("unfallv")
+      << euro("Grundgebuehr_W") << euro("Grundgebuehr_W_Verein");
     for (int i = 6; i <= 10; ++i)
         a << text(QStringLiteral("text%1").arg(i));
     a << number("z6", "0.0") << number("z7", "0.0") << number("z8", money) << number("z9", money)
@@ -91,10 +101,11 @@ QList<TableSchema> declareTables() {
 
     const auto journal = [&](const char* name) {
         TableSchema t{QString::fromLatin1(name), {}, QStringLiteral("lfd_nr")};
-        t.columns << Column{QStringLiteral("lfd_nr"), ColumnType::Integer, 0, {}, 0, 0, 0}
+        t.columns << Column{QStringLiteral("lfd_nr"), ColumnType::Integer, 0, {}, 0, 0, 0,
+                            Measure::Figure}
                   << date("datum") << text("Art", 8) << text("Bezeichnung", 50) << text("konto", 7)
-                  << number("Einnahme", "#,##0.00") << number("Ausgabe", "#,##0.00")
-                  << number("saldo", "#,##0.00") << text("monat", 10);
+                  << euro("Einnahme", "#,##0.00") << euro("Ausgabe", "#,##0.00")
+                  << euro("saldo", "#,##0.00") << text("monat", 10);
         return t;
     };
 
@@ -107,7 +118,7 @@ QList<TableSchema> declareTables() {
 
     const auto openingBalance = [&](const char* name, const char* orderBy) {
         TableSchema t{QString::fromLatin1(name), {}, QString::fromLatin1(orderBy)};
-        t.columns << text("nr", 3) << number("anfangswert", money) << text("Jahr", 4);
+        t.columns << text("nr", 3) << euro("anfangswert") << text("Jahr", 4);
         return t;
     };
 

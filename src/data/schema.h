@@ -8,6 +8,9 @@
 // older one and tells the program the size of every text column.
 enum class ColumnType { Text, Memo, Double, Integer, Boolean, Date };
 
+// What a numeric column measures; it bounds the values a treasurer can mean there.
+enum class Measure { Figure, Money, Area };
+
 struct Column {
     QString name;
     ColumnType type = ColumnType::Double;
@@ -16,6 +19,7 @@ struct Column {
     int addedByStep = 0;   // upgrade step that adds it to an older database; 0: always present
     int widenedByStep = 0; // upgrade step that widens it to `size`
     int sizeBefore = 0;    // its size before that step
+    Measure measure = Measure::Figure; // for numbers: euro, square metres or another figure
 
     bool isNumeric() const { return type == ColumnType::Double || type == ColumnType::Integer; }
     bool isText() const { return type == ColumnType::Text || type == ColumnType::Memo; }

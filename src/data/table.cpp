@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -43,6 +44,14 @@ int compareKeys(const QVariant& a, const QVariant& b, const std::optional<QColla
     const QByteArray ua = a.toString().toUtf8();
     const QByteArray ub = b.toString().toUtf8();
     return ua < ub ? -1 : (ua > ub ? 1 : 0);
+}
+
+// What no column may hold: the product of figures no one can mean, which would print as "inf"
+// and poison every sum it enters.
+bool isInfiniteOrUndefined(const QVariant& value) {
+    const int type = value.typeId();
+    return (type == QMetaType::Double || type == QMetaType::Float) &&
+           !std::isfinite(value.toDouble());
 }
 
 bool sameValue(const QVariant& a, const QVariant& b) {
@@ -266,27 +275,36 @@ QDate Table::date(const QString& column) const {
     return value(column).toDate();
 }
 
-void Table::setValue(const QString& column, const QVariant& value) {
+bool Table::setValue(const QString& column, const QVariant& value) {
     const int c = columnIndex(column);
     if (!isOpen() || c < 0) {
         qWarning("Table %s: cannot set column %s", qPrintable(m_tableName), qPrintable(column));
-        return;
+        return false;
     }
     const QVariant v = normalized(c, value);
+    if (isInfiniteOrUndefined(v)) {
+        m_lastError = QStringLiteral("Die Spalte „%1“ kann keinen unendlichen oder undefinierten "
+                                     "Wert aufnehmen; sie behält ihren bisherigen Wert.")
+                          .arg(m_columns.at(c));
+        qWarning("Table %s: refused a value that is no finite number for column %s",
+                 qPrintable(m_tableName), qPrintable(m_columns.at(c)));
+        return false;
+    }
     if (m_state == State::Browse) {
         if (m_rows.isEmpty() || !sameValue(m_values.value(c), v))
             edit();
         if (!isEditing())
-            return;
+            return false;
     }
     if (sameValue(m_values.value(c), v))
-        return;
+        return true;
     m_values[c] = v;
     m_changed.insert(c);
     m_modified = true;
     if (m_rules)
         m_rules->valueChanged(*this, m_columns.at(c));
     Q_EMIT valueChanged(m_columns.at(c));
+    return true;
 }
 
 void Table::revert(const QString& column) {

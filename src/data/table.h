@@ -76,8 +76,9 @@ public:
     bool flag(const QString& column) const;
     QDate date(const QString& column) const;
     // Sets a column of the current row, putting the row into editing (a new row when the
-    // table is empty). Texts are cut to the column's size.
-    void setValue(const QString& column, const QVariant& value);
+    // table is empty). Texts are cut to the column's size. An infinite or undefined number is
+    // refused: the column keeps its value, lastError() says why, and false is returned.
+    bool setValue(const QString& column, const QVariant& value);
     // Puts one column back to its stored value without firing rules.
     void revert(const QString& column);
 

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void wholeNumbers();
     void sqlRoundAgreesWithProgram_data();
     void sqlRoundAgreesWithProgram();
+    void sqlRoundRefusesInfiniteValues();
 };
 
 void TestRounding::toCents_data() {
@@ -71,6 +72,20 @@ void TestRounding::sqlRoundAgreesWithProgram() {
     QCOMPARE(db.scalar(QStringLiteral("SELECT round(? * 100) / 100"), {value}).toDouble(),
              expected);
     QCOMPARE(db.scalar(QStringLiteral("SELECT round(?, 2)"), {value}).toDouble(), expected);
+}
+
+void TestRounding::sqlRoundRefusesInfiniteValues() {
+    TestFolder folder;
+    folder.createDatabase();
+    Database db(QStringLiteral("rounding"));
+    QVERIFY(db.open(folder.databasePath(), Database::OpenMode::ExistingFile).ok());
+    QCOMPARE(db.execute(QStringLiteral("INSERT INTO parzelle (Nr, gesamt) VALUES ('1', 7)")),
+             QString());
+    // A bill computed from absurd figures fails instead of storing an infinite total.
+    const QString error =
+        db.execute(QStringLiteral("UPDATE parzelle SET gesamt = round(? * 100) / 100"), {1e307});
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT gesamt FROM parzelle")).toDouble(), 7.0);
 }
 
 QTEST_GUILESS_MAIN(TestRounding)

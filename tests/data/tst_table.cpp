@@ -3,6 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 // The table object: order, the current row, editing and posting.
 class TestTable : public QObject {
     Q_OBJECT
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void emptyNumberReadsAsZero();
     void closeStoresWhatWasTyped();
     void collatedOrderHoldsUntilReopened();
+    void infiniteAndUndefinedNumbersAreRefused();
 };
 
 namespace {
@@ -198,6 +202,29 @@ void TestTable::collatedOrderHoldsUntilReopened() {
              QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
                           QStringLiteral("7")}));
+}
+
+void TestTable::infiniteAndUndefinedNumbersAreRefused() {
+    Workspace w;
+    w.execute(QStringLiteral("INSERT INTO parzelle (Nr, gesamt, sza, Strom) VALUES "
+                             "('1', 12.5, 10, 5)"));
+    Table& plots = w.dm->parzelle();
+    plots.reopen();
+    const double infinite = std::numeric_limits<double>::infinity();
+    for (const QVariant& value :
+         {QVariant(infinite), QVariant(-infinite),
+          QVariant(std::numeric_limits<double>::quiet_NaN()), QVariant(QStringLiteral("inf"))}) {
+        QVERIFY(!plots.setValue(QStringLiteral("gesamt"), value));
+        QVERIFY(!plots.lastError().isEmpty());
+        QCOMPARE(plots.number(QStringLiteral("gesamt")), 12.5);
+    }
+    QCOMPARE(plots.state(), Table::State::Browse);
+    // Nor can a rule's arithmetic overflow into a column.
+    QVERIFY(plots.setValue(QStringLiteral("sza"), 1e308));
+    QVERIFY(plots.setValue(QStringLiteral("szn"), -1e308));
+    QVERIFY(std::isfinite(plots.number(QStringLiteral("Strom"))));
+    QVERIFY(plots.post());
+    QCOMPARE(w.scalar(QStringLiteral("SELECT gesamt FROM parzelle")).toDouble(), 12.5);
 }
 
 QTEST_GUILESS_MAIN(TestTable)
