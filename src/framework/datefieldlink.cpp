@@ -3,6 +3,7 @@
 #include "data/interaction.h"
 #include "data/table.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -20,39 +21,73 @@ DateFieldLink::DateFieldLink(Table& table, const QString& column, QLineEdit* edi
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,10}")), edit));
     edit->setPlaceholderText(QStringLiteral("TT.MM.JJJJ"));
-    connect(edit, &QLineEdit::editingFinished, this, &DateFieldLink::finished);
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::editingFinished, this, &DateFieldLink::commit);
     refresh();
 }
 
-void DateFieldLink::finished() {
+QDate DateFieldLink::typedDate() const {
+    const QString text = m_edit->text().trimmed();
+    const QDate date = QDate::fromString(text, germanDate);
+    return date.isValid() ? date : QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+}
+
+bool DateFieldLink::commit() {
     if (m_checking)
-        return;
+        return false;
+    m_edit->setModified(false);
     const QString text = m_edit->text().trimmed();
     if (text.isEmpty()) {
         store(QVariant());
-        return;
+        return true;
     }
-    QDate date = QDate::fromString(text, germanDate);
-    if (!date.isValid())
-        date = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+    const QDate date = typedDate();
     if (date.isValid()) {
         store(date);
-        refresh();
-        return;
+        showStored();
+        return true;
     }
+    showStored();
     m_checking = true;
     m_interaction.inform(QStringLiteral("„%1“ ist kein gültiges Datum. Bitte geben Sie das Datum "
                                         "als TT.MM.JJJJ ein, zum Beispiel 31.03.2027, oder lassen "
-                                        "Sie das Feld leer.")
+                                        "Sie das Feld leer. Das Feld behält seinen bisherigen "
+                                        "Wert.")
                              .arg(text));
     m_checking = false;
+    returnFocusAfterRefusal(m_edit);
+    return false;
+}
+
+void DateFieldLink::rowChanged() {
+    m_edit->setModified(false);
     refresh();
+}
+
+bool DateFieldLink::eventFilter(QObject* watched, QEvent* event) {
+    // Escape takes back a text that is no date; any other Escape is the window's.
+    if (watched == m_edit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && m_edit->isModified() &&
+        !m_edit->text().trimmed().isEmpty() && !typedDate().isValid()) {
+        m_edit->setModified(false);
+        showStored();
+        m_edit->selectAll();
+        return true;
+    }
+    return FieldLink::eventFilter(watched, event);
 }
 
 void DateFieldLink::refresh() {
     if (isStoring())
         return;
     m_edit->setEnabled(table().isOpen() && !table().isEmpty());
+    // A date being typed stays the user's until the box is left.
+    if (m_edit->hasFocus() && m_edit->isModified())
+        return;
+    showStored();
+}
+
+void DateFieldLink::showStored() {
     const QDate date = table().date(column());
     const QString shown = date.isValid() ? date.toString(germanDate) : QString();
     if (m_edit->text() != shown)

@@ -4,19 +4,24 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 
 FieldLink::FieldLink(Table& table, const QString& column, QWidget* control)
     : QObject(control)
     , m_table(table)
     , m_column(column) {
-    const auto refreshAll = [this] { refresh(); };
-    connect(&table, &Table::currentChanged, this, refreshAll);
-    connect(&table, &Table::stateChanged, this, refreshAll);
+    connect(&table, &Table::currentChanged, this, [this] { rowChanged(); });
+    connect(&table, &Table::stateChanged, this, [this] { refresh(); });
     connect(&table, &Table::valueChanged, this, [this](const QString& changed) {
         if (changed.compare(m_column, Qt::CaseInsensitive) == 0)
             refresh();
     });
+}
+
+FieldLink* FieldLink::of(QWidget* control) {
+    return control ? control->findChild<FieldLink*>(QString(), Qt::FindDirectChildrenOnly)
+                   : nullptr;
 }
 
 void FieldLink::store(const QVariant& value) {
@@ -27,10 +32,23 @@ void FieldLink::store(const QVariant& value) {
     m_storing = false;
 }
 
-void commitFocusedEdit(QWidget* window) {
+bool commitFocusedEdit(QWidget* window) {
     QWidget* focused = QApplication::focusWidget();
-    if (focused && window->isAncestorOf(focused)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(focused))
-            Q_EMIT edit->editingFinished();
-    }
+    if (!focused || !window->isAncestorOf(focused))
+        return true;
+    if (FieldLink* link = FieldLink::of(focused))
+        return link->commit();
+    if (auto* edit = qobject_cast<QLineEdit*>(focused))
+        Q_EMIT edit->editingFinished();
+    return true;
+}
+
+void returnFocusAfterRefusal(QLineEdit* edit) {
+    // Not at once: the refusal may come while the focus is on its way to another control.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->isVisible() && edit->isEnabled()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        }
+    });
 }

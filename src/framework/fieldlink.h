@@ -4,6 +4,7 @@
 #include <QString>
 
 class Table;
+class QLineEdit;
 class QWidget;
 
 // Binds one control to one column of a table object's current row: the control shows the
@@ -19,8 +20,17 @@ public:
     QString column() const { return m_column; }
     // Shows the column's current value.
     virtual void refresh() = 0;
+    // Ends the edit in the control, as leaving it does: what it holds is stored, or refused
+    // with a message and the stored value shown again. Returns false when it was refused.
+    virtual bool commit() { return true; }
+
+    // The link bound to a control, if any.
+    static FieldLink* of(QWidget* control);
 
 protected:
+    // Another row became current (or the table closed): what was being typed belonged to the
+    // row before.
+    virtual void rowChanged() { refresh(); }
     // Writes a value the user gave into the row.
     void store(const QVariant& value);
     bool isStoring() const { return m_storing; }
@@ -31,5 +41,10 @@ private:
     bool m_storing = false;
 };
 
-// Ends the edit in the window's focused box, so that what it holds is stored.
-void commitFocusedEdit(QWidget* window);
+// Ends the edit in the window's focused box, so that what it holds is stored. Returns false
+// when the box refused it (it has told the user why); the caller then stays where it is.
+bool commitFocusedEdit(QWidget* window);
+
+// Gives the focus back to a box whose input was refused, with its text selected for typing
+// anew, once the event that left the box is over.
+void returnFocusAfterRefusal(QLineEdit* edit);

@@ -1,7 +1,8 @@
 #include "framework/navigatorbar.h"
 
-#include "data/interaction.h"
+#include "framework/fieldlink.h"
 
+#include "data/interaction.h"
 #include "data/table.h"
 
 #include <QHBoxLayout>
@@ -39,6 +40,10 @@ NavigatorBar::NavigatorBar(Table& table, Interaction& interaction, const QString
 }
 
 void NavigatorBar::click(Button which) {
+    // The buttons take no focus, so the box being typed in has not been left yet; a refused
+    // entry keeps the user on the row to correct it.
+    if (!commitFocusedEdit(window()))
+        return;
     switch (which) {
     case First:
         m_table.first();

@@ -8,7 +8,8 @@ class Table;
 class QToolButton;
 
 // The record navigator over a table object: first, prior, next, last, and optionally new and
-// delete, each with its hint. Deleting asks first.
+// delete, each with its hint. Deleting asks first. Each button first ends the edit in the
+// window's focused box, as leaving the box would.
 class NavigatorBar : public QWidget {
     Q_OBJECT
 

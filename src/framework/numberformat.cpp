@@ -2,8 +2,6 @@
 
 #include "data/rounding.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 QString plain(double value, const QLocale& locale) {
@@ -48,18 +46,8 @@ QString format(double value, const QString& pattern, const QLocale& locale) {
     return fixed(value, decimals, locale, pattern.startsWith(QStringLiteral("#,##")));
 }
 
-bool parse(const QString& text, double* value) {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*-?(\\d+([.,]\\d*)?|[.,]\\d+)\\s*$"));
-    if (!number.match(text).hasMatch())
-        return false;
-    QString c = text.trimmed();
-    c.replace(u',', u'.');
-    bool ok = false;
-    const double parsed = QLocale::c().toDouble(c, &ok);
-    if (ok && value)
-        *value = parsed;
-    return ok;
+int decimals(const QString& pattern) {
+    return decimalsOf(pattern);
 }
 
 } // namespace NumberFormat

@@ -12,19 +12,22 @@ TextFieldLink::TextFieldLink(Table& table, const QString& column, QLineEdit* edi
     const int size = Schema::textSize(table.tableName(), column);
     if (size > 0)
         edit->setMaxLength(size);
-    if (commit == Commit::EachChange) {
+    if (commit == Commit::EachChange)
         connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { store(text); });
-        // The rules may have tidied what was typed (a plot number loses its blanks): a box
-        // that is left shows what the row holds.
-        connect(edit, &QLineEdit::editingFinished, this, &TextFieldLink::refresh);
-    } else {
-        connect(edit, &QLineEdit::editingFinished, this, [this] {
-            m_edit->setModified(false);
-            if (m_edit->text() != this->table().text(this->column()))
-                store(m_edit->text());
-        });
-    }
+    connect(edit, &QLineEdit::editingFinished, this, &TextFieldLink::commit);
     refresh();
+}
+
+bool TextFieldLink::commit() {
+    if (m_commit == Commit::OnLeave) {
+        m_edit->setModified(false);
+        if (m_edit->text() != table().text(column()))
+            store(m_edit->text());
+    }
+    // The rules may have tidied what was typed (a plot number loses its blanks): a box that
+    // is left shows what the row holds.
+    refresh();
+    return true;
 }
 
 void TextFieldLink::refresh() {

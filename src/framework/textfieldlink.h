@@ -14,6 +14,7 @@ public:
     TextFieldLink(Table& table, const QString& column, QLineEdit* edit,
                   Commit commit = Commit::EachChange);
     void refresh() override;
+    bool commit() override;
 
 private:
     QLineEdit* m_edit;

@@ -261,7 +261,7 @@ void Tparam::addNumber(QGridLayout* grid, const QString& column, const QString& 
                        Kind kind) {
     auto* edit = new QLineEdit(grid->parentWidget());
     edit->setFixedWidth(numberWidth);
-    auto* link = new NumberFieldLink(m_dm.param(), column, edit);
+    auto* link = new NumberFieldLink(m_dm.param(), column, edit, m_interaction);
     QLabel* text = addRow(grid, column, caption, edit);
     switch (kind) {
     case Kind::Computed:
@@ -405,6 +405,9 @@ void Tparam::showMainMeter(const QString& column, bool visible) {
 }
 
 void Tparam::done(int result) {
+    // A number the box refused keeps the window open on that box.
+    if (!commitFocusedEdit(this))
+        return;
     store();
     QDialog::done(result);
 }
@@ -413,7 +416,6 @@ void Tparam::store() {
     if (m_storing)
         return;
     m_storing = true;
-    commitFocusedEdit(this);
     // Whatever was typed is kept; a row that cannot be stored stays open with the typed values
     // until the next store, so the failure is not reported here.
     Table& param = m_dm.param();

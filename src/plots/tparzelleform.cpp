@@ -114,7 +114,7 @@ QLineEdit* TParzelleform::addNumber(const QString& column, const QString& captio
     auto* edit = new QLineEdit(this);
     edit->setObjectName(column);
     edit->setMaximumWidth(110);
-    auto* link = new NumberFieldLink(m_dm.parzelle(), column, edit);
+    auto* link = new NumberFieldLink(m_dm.parzelle(), column, edit, m_interaction);
     link->setEmptyToZero(emptyToZero);
     auto* label = new QLabel(caption, this);
     label->setBuddy(edit);
@@ -410,9 +410,10 @@ bool TParzelleform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TParzelleform::done(int result) {
-    commitFocusedEdit(this);
+    // A refused entry, like a plot the rules refuse, stays on screen for correction.
+    if (!commitFocusedEdit(this))
+        return;
     Table& plots = m_dm.parzelle();
-    // A plot the rules refuse stays on screen for correction.
     if (!plots.checkBrowseMode() && plots.isEditing())
         return;
     if (plots.isOpen())

@@ -9,8 +9,6 @@ class TestNumberFormat : public QObject {
 private Q_SLOTS:
     void formats_data();
     void formats();
-    void input_data();
-    void input();
 };
 
 void TestNumberFormat::formats_data() {
@@ -68,29 +66,6 @@ void TestNumberFormat::formats() {
              german);
     QCOMPARE(NumberFormat::format(value, pattern, QLocale(QLocale::English, QLocale::UnitedStates)),
              english);
-}
-
-void TestNumberFormat::input_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("value");
-    QTest::newRow("comma") << "12,5" << true << 12.5;
-    QTest::newRow("point") << "12.5" << true << 12.5;
-    QTest::newRow("negative") << "-3,25" << true << -3.25;
-    QTest::newRow("leading separator") << ",5" << true << 0.5;
-    QTest::newRow("grouped") << "1.234,50" << false << 0.0;
-    QTest::newRow("letters") << "12a" << false << 0.0;
-    QTest::newRow("empty") << "" << false << 0.0;
-}
-
-void TestNumberFormat::input() {
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(double, value);
-    double parsed = 0;
-    QCOMPARE(NumberFormat::parse(text, &parsed), valid);
-    if (valid)
-        QCOMPARE(parsed, value);
 }
 
 QTEST_GUILESS_MAIN(TestNumberFormat)

@@ -211,15 +211,25 @@ void TestParametersWindow::germanNumberInputIsStored() {
     Workspace w;
     Tparam window(*w.dm, w.interaction);
     QVERIFY(showActive(window));
-    replaceText(window.edit("Beitrag"), QStringLiteral("12,5"));
-    replaceText(window.edit("Pachtzins"), QStringLiteral("0.1234"));
+    replaceText(window.edit("Beitrag"), QStringLiteral("1.212,5"));
+    replaceText(window.edit("Pachtzins"), QStringLiteral("0,1234"));
+    // A point is no decimal sign in German: the window stays open on the refused box.
+    replaceText(window.edit("Mahngebuehr"), QStringLiteral("2.5"));
+    window.okButton()->click();
+    QVERIFY(window.isVisible());
+    QCOMPARE(w.interaction.messages.size(), 1);
+    QVERIFY(w.interaction.messages.first().contains(QStringLiteral("nach einem Komma")));
+    QCOMPARE(window.edit("Mahngebuehr")->text(), QStringLiteral("0,00"));
+    QTRY_VERIFY(window.edit("Mahngebuehr")->hasFocus());
+    replaceText(window.edit("Mahngebuehr"), QStringLiteral("2,5"));
     window.okButton()->click();
     QVERIFY(!window.isVisible());
-    QCOMPARE(stored(w, "Beitrag").toDouble(), 12.5);
+    QCOMPARE(stored(w, "Beitrag").toDouble(), 1212.5);
     QCOMPARE(stored(w, "Pachtzins").toDouble(), 0.1234);
+    QCOMPARE(stored(w, "Mahngebuehr").toDouble(), 2.5);
     // Shown again in the column's display format.
     QVERIFY(showActive(window));
-    QCOMPARE(window.edit("Beitrag")->text(), QStringLiteral("12,50"));
+    QCOMPARE(window.edit("Beitrag")->text(), QStringLiteral("1212,50"));
     QCOMPARE(window.edit("Pachtzins")->text(), QStringLiteral("0,1234"));
 }
 
@@ -426,7 +436,7 @@ void TestParametersWindow::everyTypedValueSurvivesClosingAndReconnect() {
         {"strech", 1234.56},   {"grundg_verein", 99.5},
         {"z6", 15000.5},       {"z21", 80},
         {"warech", 456.78},    {"Grundgebuehr_W_Verein", 45},
-        {"z7", 900.25},        {"z22", 75.5},
+        {"z7", 900.5},         {"z22", 75.5},
         {"haftpflv", 210},     {"unfallv", 33.3},
         {"strreiv", 120.4},    {"Beitrag", 40},
         {"Pachtzins", 0.3456}, {"Preis_Arbeitsstunde", 15},

@@ -27,7 +27,8 @@ private Q_SLOTS:
     void cleanup();
 
     void clearedReadingBecomesZeroAndConsumptionFollows();
-    void germanNumbersAreStoredAndGarbageRefused();
+    void germanNumbersAsTheTreasurerMeansThem();
+    void numbersNoOneCanMeanAreRefused();
     void connectionMarkerShowsOrHidesTheReadings();
     void meterChangeSwitchFollowsThePlot();
     void advanceSwitchNeedsAPercentage();
@@ -94,16 +95,39 @@ void TestPlotRegister::clearedReadingBecomesZeroAndConsumptionFollows() {
     QCOMPARE(m_window->edit(QStringLiteral("Strom"))->text(), QStringLiteral("340,50"));
 }
 
-void TestPlotRegister::germanNumbersAreStoredAndGarbageRefused() {
-    type(QStringLiteral("Flaeche"), QStringLiteral("12,5"));
-    type(QStringLiteral("Laubenversicherung"), QStringLiteral("abc"));
-    QCOMPARE(m_window->edit(QStringLiteral("Laubenversicherung"))->text(), QStringLiteral("0,00"));
+void TestPlotRegister::germanNumbersAsTheTreasurerMeansThem() {
+    type(QStringLiteral("Flaeche"), QStringLiteral("1.234")); // square metres, not 1,234
+    type(QStringLiteral("Laubenversicherung"), QStringLiteral("12a5"));
+    QCOMPARE(m_window->edit(QStringLiteral("Laubenversicherung"))->text(), QStringLiteral("125"));
     type(QStringLiteral("Parkplatzgebuehr"), QStringLiteral("7.25"));
+    QTest::keyClick(m_window->edit(QStringLiteral("Parkplatzgebuehr")), Qt::Key_Return);
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(m_w->interaction.messages.first().contains(QStringLiteral("nach einem Komma")));
+    QCOMPARE(m_window->edit(QStringLiteral("Parkplatzgebuehr"))->text(), QStringLiteral("0,00"));
+    type(QStringLiteral("Parkplatzgebuehr"), QStringLiteral("7,25"));
     m_window->close();
-    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Flaeche || '/' || Parkplatzgebuehr FROM "
-                                        "parzelle WHERE Nr = '1'"))
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Flaeche || '/' || Laubenversicherung || '/' || "
+                                        "Parkplatzgebuehr FROM parzelle WHERE Nr = '1'"))
                  .toString(),
-             QStringLiteral("12.5/7.25"));
+             QStringLiteral("1234.0/125.0/7.25"));
+}
+
+void TestPlotRegister::numbersNoOneCanMeanAreRefused() {
+    type(QStringLiteral("Laubenversicherung"), QString(400, u'9'));
+    QTest::keyClick(m_window->edit(QStringLiteral("Laubenversicherung")), Qt::Key_Tab);
+    type(QStringLiteral("Flaeche"), QStringLiteral("-5"));
+    QTest::keyClick(m_window->edit(QStringLiteral("Flaeche")), Qt::Key_Tab);
+    QCOMPARE(m_w->interaction.messages.size(), 2);
+    QVERIFY(m_w->interaction.messages.at(0).contains(QStringLiteral("als Betrag nicht möglich")));
+    QVERIFY(m_w->interaction.messages.at(1).contains(QStringLiteral("als Fläche nicht möglich")));
+    QCOMPARE(m_window->edit(QStringLiteral("Laubenversicherung"))->text(), QStringLiteral("0,00"));
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Laubenversicherung + Flaeche FROM parzelle "
+                                        "WHERE Nr = '1'"))
+                 .toDouble(),
+             0.0);
 }
 
 void TestPlotRegister::connectionMarkerShowsOrHidesTheReadings() {
