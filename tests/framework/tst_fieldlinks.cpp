@@ -14,8 +14,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 // The data-bound controls as a treasurer types into them: numbers as the system locale writes
 // them, refused input that never reaches the row, empty-to-zero, Escape, dates, texts, check
 // boxes and the navigator.
@@ -29,10 +27,7 @@ private Q_SLOTS:
     void germanNumbersAreStoredAsMeant();
     void englishSystemReadsItsOwnNotation();
     void unreadableNumberKeepsTheStoredValue();
-    void enterOnARefusedNumberStaysInTheBox();
-    void numbersNoOneCanMeanAreRefused();
     void moreDecimalsThanShownAreRefused();
-    void lettersAreBlockedAsTyped();
     void emptiedNumberBecomesZeroOrNothing();
     void escapeTakesBackOnlyWhatCannotBeStored();
     void impossibleDateIsRefused();
@@ -56,12 +51,6 @@ private:
     QCheckBox* m_paid = nullptr;    // parzelle.gezahlt
     NavigatorBar* m_navigator = nullptr;
 };
-
-namespace {
-
-const QString keepsValue = QStringLiteral(" Das Feld behält seinen bisherigen Wert.");
-
-} // namespace
 
 void TestFieldLinks::init() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -142,20 +131,14 @@ void TestFieldLinks::germanNumbersAreStoredAsMeant() {
     QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 1234.56);
     QVERIFY(leave(m_money));
     QCOMPARE(m_money->text(), QStringLiteral("1234,56"));
-
     QVERIFY(typeInto(m_area, QStringLiteral("1.234")));
     QVERIFY(leave(m_area));
-    QCOMPARE(plotNumber(QStringLiteral("Flaeche")), 1234.0);
     QCOMPARE(m_area->text(), QStringLiteral("1234,00"));
-
-    QVERIFY(typeInto(m_reading, QStringLiteral("1.500,5")));
-    QVERIFY(leave(m_reading));
-    QCOMPARE(m_reading->text(), QStringLiteral("1500,5"));
     QVERIFY(m_w->dm->parzelle().post());
-    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Laubenversicherung || '/' || Flaeche || '/' || "
-                                        "szn FROM parzelle WHERE Nr = '1'"))
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT Laubenversicherung || '/' || Flaeche FROM "
+                                        "parzelle WHERE Nr = '1'"))
                  .toString(),
-             QStringLiteral("1234.56/1234.0/1500.5"));
+             QStringLiteral("1234.56/1234.0"));
     QVERIFY(m_w->interaction.said().isEmpty());
 }
 
@@ -166,15 +149,10 @@ void TestFieldLinks::englishSystemReadsItsOwnNotation() {
     QVERIFY(typeInto(m_money, QStringLiteral("1,234.5")));
     QVERIFY(leave(m_money));
     QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 1234.5);
-    QCOMPARE(m_money->text(), QStringLiteral("1234.50"));
-
     QVERIFY(typeInto(m_area, QStringLiteral("12,5")));
     QVERIFY(leave(m_area));
-    QCOMPARE(m_w->interaction.messages,
-             QStringList{QStringLiteral("„12,5“ ist keine Zahl, die das Programm lesen kann. "
-                                        "Bitte schreiben Sie die Nachkommastellen nach einem "
-                                        "Punkt, zum Beispiel 12.5 oder 1,234.56.") +
-                         keepsValue});
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(m_w->interaction.messages.first().contains(QStringLiteral("nach einem Punkt")));
     QCOMPARE(plotNumber(QStringLiteral("Flaeche")), 250.0);
 }
 
@@ -187,79 +165,32 @@ void TestFieldLinks::unreadableNumberKeepsTheStoredValue() {
     QCOMPARE(m_w->interaction.messages,
              QStringList{QStringLiteral("„12.5“ ist keine Zahl, die das Programm lesen kann. "
                                         "Bitte schreiben Sie die Nachkommastellen nach einem "
-                                        "Komma, zum Beispiel 12,5 oder 1.234,56.") +
-                         keepsValue});
+                                        "Komma, zum Beispiel 12,5 oder 1.234,56. Das Feld behält "
+                                        "seinen bisherigen Wert.")});
     QCOMPARE(m_money->text(), QStringLiteral("30,00"));
     // Back in the box, ready for the number to be typed again.
     QTRY_VERIFY(m_money->hasFocus());
     QCOMPARE(m_money->selectedText(), QStringLiteral("30,00"));
-    QVERIFY(typeInto(m_money, QStringLiteral("12,5")));
-    QVERIFY(leave(m_money));
-    QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 12.5);
-    QCOMPARE(m_w->interaction.messages.size(), 1);
-}
-
-void TestFieldLinks::enterOnARefusedNumberStaysInTheBox() {
-    QVERIFY(typeInto(m_area, QStringLiteral("0.5")));
-    QTest::keyClick(m_area, Qt::Key_Return);
-    QCOMPARE(m_w->interaction.messages.size(), 1);
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_area->hasFocus());
-    QCOMPARE(m_area->text(), QStringLiteral("250,00"));
-    QCOMPARE(plotNumber(QStringLiteral("Flaeche")), 250.0);
-}
-
-void TestFieldLinks::numbersNoOneCanMeanAreRefused() {
-    QVERIFY(typeInto(m_money, QString(400, u'9')));
+    // Enter refuses the same way and stays in the box.
+    QVERIFY(typeInto(m_money, QStringLiteral("0.5")));
     QTest::keyClick(m_money, Qt::Key_Return);
-    QVERIFY(typeInto(m_area, QStringLiteral("-5")));
-    QTest::keyClick(m_area, Qt::Key_Return);
-    QVERIFY(typeInto(m_reading, QStringLiteral("1.000.000.001")));
-    QTest::keyClick(m_reading, Qt::Key_Return);
-    QCOMPARE(m_w->interaction.messages,
-             QStringList({QStringLiteral("„99999999999999999999…“ ist als Betrag nicht möglich: "
-                                         "Beträge müssen zwischen -1.000.000.000 € und "
-                                         "1.000.000.000 € liegen.") +
-                              keepsValue,
-                          QStringLiteral("„-5“ ist als Fläche nicht möglich: Flächen müssen "
-                                         "zwischen 0 und 1.000.000 m² liegen.") +
-                              keepsValue,
-                          QStringLiteral("„1.000.000.001“ ist hier nicht möglich: der Wert muss "
-                                         "zwischen -1.000.000.000 und 1.000.000.000 liegen.") +
-                              keepsValue}));
+    QCOMPARE(m_w->interaction.messages.size(), 2);
+    QVERIFY(m_money->hasFocus());
     QCOMPARE(m_money->text(), QStringLiteral("30,00"));
-    QCOMPARE(m_area->text(), QStringLiteral("250,00"));
-    QCOMPARE(m_reading->text(), QStringLiteral("1500"));
-    m_w->dm->parzelle().checkBrowseMode();
-    QCOMPARE(m_w->scalar(QStringLiteral("SELECT max(abs(Laubenversicherung) + abs(Flaeche) + "
-                                        "abs(szn)) FROM parzelle"))
-                 .toDouble(),
-             1780.0);
+    QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 30.0);
 }
 
 void TestFieldLinks::moreDecimalsThanShownAreRefused() {
-    // A box that shows cents takes cents: 12,345 would be shown as 12,35 but stored as typed.
+    // A box that shows cents takes cents: 12,345 would show as 12,35 but be stored as typed.
     QVERIFY(typeInto(m_money, QStringLiteral("12,345")));
     QVERIFY(leave(m_money));
-    QCOMPARE(m_w->interaction.messages,
-             QStringList{QStringLiteral("„12,345“ hat zu viele Nachkommastellen; hier sind "
-                                        "höchstens 2 möglich.") +
-                         keepsValue});
+    QCOMPARE(m_w->interaction.messages.size(), 1);
     QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 30.0);
     // The plain form shows what is typed.
     QVERIFY(typeInto(m_reading, QStringLiteral("1500,125")));
     QVERIFY(leave(m_reading));
     QCOMPARE(m_reading->text(), QStringLiteral("1500,125"));
     QCOMPARE(plotNumber(QStringLiteral("szn")), 1500.125);
-}
-
-void TestFieldLinks::lettersAreBlockedAsTyped() {
-    QVERIFY(typeInto(m_money, QStringLiteral("12a5")));
-    QCOMPARE(m_money->text(), QStringLiteral("125"));
-    QVERIFY(leave(m_money));
-    QCOMPARE(m_money->text(), QStringLiteral("125,00"));
-    QCOMPARE(plotNumber(QStringLiteral("Laubenversicherung")), 125.0);
-    QVERIFY(m_w->interaction.said().isEmpty());
 }
 
 void TestFieldLinks::emptiedNumberBecomesZeroOrNothing() {
@@ -299,11 +230,9 @@ void TestFieldLinks::impossibleDateIsRefused() {
     QCOMPARE(param.date(QStringLiteral("Zahlfrist")), QDate(2027, 4, 1));
     QVERIFY(typeInto(m_date, QStringLiteral("31.02.2026")));
     QVERIFY(leave(m_date));
-    QCOMPARE(m_w->interaction.messages,
-             QStringList{QStringLiteral("„31.02.2026“ ist kein gültiges Datum. Bitte geben Sie "
-                                        "das Datum als TT.MM.JJJJ ein, zum Beispiel 31.03.2027, "
-                                        "oder lassen Sie das Feld leer.") +
-                         keepsValue});
+    QCOMPARE(m_w->interaction.messages.size(), 1);
+    QVERIFY(m_w->interaction.messages.first().startsWith(
+        QStringLiteral("„31.02.2026“ ist kein gültiges Datum.")));
     QCOMPARE(m_date->text(), QStringLiteral("01.04.2027"));
     QCOMPARE(param.date(QStringLiteral("Zahlfrist")), QDate(2027, 4, 1));
     QTRY_VERIFY(m_date->hasFocus());
