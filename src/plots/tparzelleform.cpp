@@ -334,13 +334,15 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
             });
     connect(remember(print->addAction(QStringLiteral("Adr&essen"))), &QAction::triggered, this,
             [this] {
-                commitFocusedEdit(this);
+                if (!commitFocusedEdit(this))
+                    return;
                 AddressCommands::showAddressList(m_dm, m_interaction);
             });
     auto* search = new TSuchen(m_dm.parzelle(), m_interaction, this);
     connect(remember(menuBar->addAction(QStringLiteral("&Suchen"))), &QAction::triggered, this,
             [this, search] {
-                commitFocusedEdit(this);
+                if (!commitFocusedEdit(this))
+                    return;
                 search->exec();
             });
     remember(menuBar->addAction(QStringLiteral("&nichtbezahlte Rechnungen")))->setEnabled(false);
@@ -348,7 +350,8 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
             &TParzelleform::openCustomItems);
     connect(remember(menuBar->addAction(QStringLiteral("Daten exportieren"))), &QAction::triggered,
             this, [this] {
-                commitFocusedEdit(this);
+                if (!commitFocusedEdit(this))
+                    return;
                 AddressCommands::exportAddresses(m_dm, m_interaction);
             });
     connect(remember(menuBar->addAction(QStringLiteral("&?"))), &QAction::triggered, this, [this] {
