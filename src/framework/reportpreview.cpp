@@ -1,6 +1,7 @@
 #include "framework/reportpreview.h"
 
 #include "data/interaction.h"
+#include "framework/reportprinter.h"
 #include "framework/reportrenderer.h"
 
 #include <QComboBox>
@@ -136,11 +137,21 @@ void ReportPreview::printPages() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setDocName(m_document.title);
+    const int pageCount = int(m_document.pages.size());
+    printer.setFromTo(1, std::max(1, pageCount));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies);
+    dialog.setMinMax(1, std::max(1, pageCount));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!ReportRenderer::print(m_document, printer))
+    print(printer);
+}
+
+void ReportPreview::print(QPrinter& printer) {
+    if (!ReportPrinter::print(m_document, printer, m_page))
         m_interaction.reportError(QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }
 

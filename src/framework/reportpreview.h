@@ -7,6 +7,7 @@
 class Interaction;
 class QComboBox;
 class QLabel;
+class QPrinter;
 class QScrollArea;
 class QToolButton;
 
@@ -22,7 +23,11 @@ public:
     int currentPage() const { return m_page; }
     void showPage(int page);
     void setZoom(double zoom);
+    // Asks for the printer, the pages and the copies, then prints.
     void printPages();
+    // Prints on a printer already set up: its range ("Aktuelle Seite" is the page on view),
+    // copies and collation.
+    void print(QPrinter& printer);
     void saveAsPdf();
 
 private:

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace ReportRenderer {
 
 QString resolvedFamily(const QString& family) {
@@ -56,17 +58,41 @@ void paintPage(QPainter& painter, const ReportPage& page, double dotsPerInch) {
     painter.restore();
 }
 
-bool print(const ReportDocument& document, QPagedPaintDevice& device) {
+QList<int> sheetOrder(int pageCount, const PrintSelection& selection) {
+    QList<int> pages;
+    for (int page = 1; page <= pageCount; ++page) {
+        if (selection.pages.isEmpty() || selection.pages.contains(page))
+            pages << page - 1;
+    }
+    const int copies = std::max(1, selection.copies);
+    QList<int> order;
+    if (selection.collate) {
+        for (int copy = 0; copy < copies; ++copy)
+            order << pages;
+    } else {
+        for (int page : pages) {
+            for (int copy = 0; copy < copies; ++copy)
+                order << page;
+        }
+    }
+    return order;
+}
+
+bool print(const ReportDocument& document, QPagedPaintDevice& device,
+           const PrintSelection& selection) {
+    const QList<int> order = sheetOrder(int(document.pages.size()), selection);
+    if (order.isEmpty())
+        return false;
     device.setPageLayout(QPageLayout(QPageSize(document.paperSize, QPageSize::Millimeter),
                                      QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     const double dpi = device.logicalDpiY();
-    for (int i = 0; i < document.pages.size(); ++i) {
+    for (int i = 0; i < order.size(); ++i) {
         if (i > 0)
             device.newPage();
-        paintPage(painter, document.pages.at(i), dpi);
+        paintPage(painter, document.pages.at(order.at(i)), dpi);
     }
     return painter.end();
 }

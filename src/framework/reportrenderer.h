@@ -3,10 +3,20 @@
 #include "framework/reportdocument.h"
 
 #include <QFont>
+#include <QList>
+#include <QPageRanges>
 #include <QString>
 
 class QPainter;
 class QPagedPaintDevice;
+
+// What goes onto paper: which pages, how many copies, and whether each copy is complete
+// before the next starts (collated) or each page's copies lie together.
+struct PrintSelection {
+    QPageRanges pages; // page numbers from 1; empty for every page
+    int copies = 1;
+    bool collate = true;
+};
 
 // Paints report pages. The preview, the printer and PDF files all go through here, so what
 // the treasurer sees is what is printed.
@@ -20,8 +30,14 @@ QFont fontFor(const ReportFont& font);
 // top-left corner at the painter's origin.
 void paintPage(QPainter& painter, const ReportPage& page, double dotsPerInch);
 
-// Prints every page on a printer or PDF writer, a page per sheet.
-bool print(const ReportDocument& document, QPagedPaintDevice& device);
+// The document's pages (indexes from 0) in the order they are painted for the selection.
+QList<int> sheetOrder(int pageCount, const PrintSelection& selection);
+
+// Prints the selected pages on a printer or PDF writer, a page per sheet; every page once
+// when nothing is selected. False when the device cannot be painted on or no page of the
+// document is selected.
+bool print(const ReportDocument& document, QPagedPaintDevice& device,
+           const PrintSelection& selection = {});
 
 // Writes the document as a PDF file; returns an error text, empty on success.
 QString writePdf(const ReportDocument& document, const QString& filePath);

@@ -5,18 +5,26 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
-// The preview pages through a report and saves exactly its pages as PDF.
+// The preview pages through a report, saves exactly its pages as PDF and prints what the
+// print dialog asked for.
 class TestReportPreview : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void pagesAndSaving();
+    void printingFollowsTheDialog_data();
+    void printingFollowsTheDialog();
 };
 
-void TestReportPreview::pagesAndSaving() {
-    TestFolder folder;
+namespace {
+
+ReportDocument threePages() {
     ReportDocument document;
     document.title = QStringLiteral("Jahresabrechnung");
     for (int i = 1; i <= 3; ++i) {
@@ -25,6 +33,31 @@ void TestReportPreview::pagesAndSaving() {
                                  ReportFont(), Qt::AlignLeft | Qt::AlignTop};
         document.pages << page;
     }
+    return document;
+}
+
+// The page numbers printed on the sheets of a PDF file, sheet by sheet.
+QList<int> sheetsOf(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished())
+        return {};
+    QList<int> sheets;
+    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    static const QRegularExpression number(QStringLiteral("Seite (\\d+)"));
+    for (const QString& page : pages) {
+        const QRegularExpressionMatch match = number.match(page);
+        if (match.hasMatch())
+            sheets << match.captured(1).toInt();
+    }
+    return sheets;
+}
+
+} // namespace
+
+void TestReportPreview::pagesAndSaving() {
+    TestFolder folder;
+    const ReportDocument document = threePages();
     ScriptedInteraction interaction;
     ReportPreview preview(document, interaction);
     preview.show();
@@ -45,6 +78,60 @@ void TestReportPreview::pagesAndSaving() {
     interaction.answers = {false};
     preview.saveAsPdf();
     QCOMPARE(interaction.questions.size(), 1);
+}
+
+void TestReportPreview::printingFollowsTheDialog_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("collate");
+    QTest::addColumn<QList<int>>("sheets");
+
+    QTest::newRow("all pages") << int(QPrinter::AllPages) << 0 << 0 << 1 << true
+                               << QList<int>{1, 2, 3};
+    QTest::newRow("pages 2 to 3") << int(QPrinter::PageRange) << 2 << 3 << 1 << true
+                                  << QList<int>{2, 3};
+    // The preview shows page 2.
+    QTest::newRow("current page") << int(QPrinter::CurrentPage) << 0 << 0 << 1 << true
+                                  << QList<int>{2};
+    QTest::newRow("two collated copies of 1 to 2")
+        << int(QPrinter::PageRange) << 1 << 2 << 2 << true << QList<int>{1, 2, 1, 2};
+    QTest::newRow("two uncollated copies of 1 to 2")
+        << int(QPrinter::PageRange) << 1 << 2 << 2 << false << QList<int>{1, 1, 2, 2};
+    QTest::newRow("three copies of all pages")
+        << int(QPrinter::AllPages) << 0 << 0 << 3 << false << QList<int>{1, 1, 1, 2, 2, 2, 3, 3, 3};
+}
+
+void TestReportPreview::printingFollowsTheDialog() {
+    QFETCH(int, range);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, copies);
+    QFETCH(bool, collate);
+    QFETCH(QList<int>, sheets);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    TestFolder folder;
+    ScriptedInteraction interaction;
+    ReportPreview preview(threePages(), interaction);
+    preview.showPage(1);
+
+    // As the print dialog leaves the printer when "Druck in Datei (PDF)" is chosen.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = folder.path() + QStringLiteral("/druck.pdf");
+    printer.setOutputFileName(pdf);
+    printer.setPrintRange(QPrinter::PrintRange(range));
+    if (range == QPrinter::PageRange)
+        printer.setFromTo(from, to);
+    printer.setCopyCount(copies);
+    printer.setCollateCopies(collate);
+    preview.print(printer);
+
+    QCOMPARE(interaction.errors, QStringList());
+    QCOMPARE(sheetsOf(pdf), sheets);
 }
 
 QTEST_MAIN(TestReportPreview)
