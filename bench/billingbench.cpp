@@ -29,14 +29,18 @@ constexpr int runs = 5;
 
 // Says nothing and shows nothing: the benchmark is not interested in windows.
 class SilentInteraction : public Interaction {
-public:
-    void inform(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void reportError(const QString& text) override { inform(text); }
-    bool askYesNo(const QString&) override { return true; }
-    bool askOkCancel(const QString&) override { return true; }
-    QString chooseFileToSave(const FileDialogRequest&) override { return {}; }
-    QString chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    void showReport(const ReportDocument&) override {}
+protected:
+    void showMessage(const QString& text) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    void showError(const QString& text) override { showMessage(text); }
+    bool showYesNoQuestion(const QString&) override { return true; }
+    bool showOkCancelQuestion(const QString&) override { return true; }
+    QString showSaveDialog(const FileDialogRequest&) override { return {}; }
+    QString showOpenDialog(const FileDialogRequest&) override { return {}; }
+    void showPreview(const ReportDocument&) override {}
+    void showProgress(const Progress&) override {}
+    void hideProgress() override {}
 };
 
 QString verdict(double ratio, double target) {

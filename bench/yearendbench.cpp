@@ -33,15 +33,19 @@ constexpr double backupTarget = 1.2;
 class BenchInteraction : public Interaction {
 public:
     QString target;
-    void inform(const QString&) override {}
-    void reportError(const QString& text) override {
+
+protected:
+    void showMessage(const QString&) override {}
+    void showError(const QString& text) override {
         std::fprintf(stderr, "%s\n", qUtf8Printable(text));
     }
-    bool askYesNo(const QString&) override { return true; }
-    bool askOkCancel(const QString&) override { return true; }
-    QString chooseFileToSave(const FileDialogRequest&) override { return target; }
-    QString chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    void showReport(const ReportDocument&) override {}
+    bool showYesNoQuestion(const QString&) override { return true; }
+    bool showOkCancelQuestion(const QString&) override { return true; }
+    QString showSaveDialog(const FileDialogRequest&) override { return target; }
+    QString showOpenDialog(const FileDialogRequest&) override { return {}; }
+    void showPreview(const ReportDocument&) override {}
+    void showProgress(const Progress&) override {}
+    void hideProgress() override {}
 };
 
 // A fresh copy of the original for every run: the year change empties the journals.

@@ -2,14 +2,31 @@
 
 #include "data/interaction.h"
 
-// Messages, questions and file dialogs as Qt's modal dialogs over the active window.
+#include <memory>
+
+class QProgressDialog;
+class QWidget;
+
+// Messages, questions, file dialogs and progress as Qt's modal dialogs over the active window.
 class DialogInteraction : public Interaction {
 public:
-    void inform(const QString& text) override;
-    void reportError(const QString& text) override;
-    bool askYesNo(const QString& question) override;
-    bool askOkCancel(const QString& question) override;
-    QString chooseFileToSave(const FileDialogRequest& request) override;
-    QString chooseFileToOpen(const FileDialogRequest& request) override;
-    void showReport(const ReportDocument& document) override;
+    DialogInteraction();
+    ~DialogInteraction() override;
+
+    // The open progress window, for tests; null while none is open.
+    QProgressDialog* progressDialog() const { return m_progressDialog.get(); }
+
+protected:
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    bool showYesNoQuestion(const QString& question) override;
+    bool showOkCancelQuestion(const QString& question) override;
+    QString showSaveDialog(const FileDialogRequest& request) override;
+    QString showOpenDialog(const FileDialogRequest& request) override;
+    void showPreview(const ReportDocument& document) override;
+    void showProgress(const Progress& progress) override;
+    void hideProgress() override;
+
+private:
+    std::unique_ptr<QProgressDialog> m_progressDialog;
 };

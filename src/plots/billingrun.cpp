@@ -9,6 +9,8 @@
 #include "data/rounding.h"
 #include "data/transaction.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 // What differs between electricity and water; everything else the run does alike.
@@ -123,6 +125,9 @@ BillingRun::BillingRun(DM1& dm, Interaction& interaction)
     , m_interaction(interaction) {}
 
 BillingRun::Outcome BillingRun::run(const BillingOptions& options) {
+    ProgressScope progress(m_interaction, QStringLiteral("Jahresabrechnung"),
+                           QStringLiteral("Die Jahresabrechnung wird berechnet …"));
+    const QScopedValueRollback<ProgressScope*> showingProgress(m_progress, &progress);
     m_flags = {};
     m_electricityByConsumption = false;
     m_waterByConsumption = false;
@@ -473,5 +478,5 @@ BillingRun::Outcome BillingRun::fail(const QString& text) {
 
 void BillingRun::reportProgress(int percent) {
     if (m_progress)
-        m_progress(percent);
+        m_progress->setPercent(percent);
 }

@@ -10,6 +10,7 @@
 
 class DM1;
 class Interaction;
+class ProgressScope;
 struct PlotSums;
 
 // The plot register's switches for the coming year's advances.
@@ -28,7 +29,7 @@ struct BillingFlags {
 // The annual billing run: consumption with the loss shares, prices and per-plot shares into
 // the parameter row, advances and invoice totals into every plot, all by set-based
 // statements; then the statements are shown and the raw consumption is put back. Either the
-// whole computation is stored or none of it.
+// whole computation is stored or none of it. The interaction shows the run's progress.
 class BillingRun {
 public:
     enum class Outcome {
@@ -46,8 +47,6 @@ public:
     void setShowStatements(std::function<void(const BillingFlags&)> show) {
         m_showStatements = std::move(show);
     }
-    // Reports progress from 0 to 100 while the totals are computed.
-    void setProgress(std::function<void(int percent)> report) { m_progress = std::move(report); }
 
     Outcome run(const BillingOptions& options);
     // Set by the last run; a stopped run may have set the first medium's flag only.
@@ -77,7 +76,7 @@ private:
     Interaction& m_interaction;
     std::function<void()> m_showParameters;
     std::function<void(const BillingFlags&)> m_showStatements;
-    std::function<void(int)> m_progress;
+    ProgressScope* m_progress = nullptr; // while a run is under way
 
     BillingFlags m_flags;
     bool m_electricityByConsumption = false;

@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -520,18 +519,11 @@ void TParzelleform::resetPaidFlags() {
 
 void TParzelleform::runBilling() {
     BillingRun run(m_dm, m_interaction);
-    QProgressDialog progress(QStringLiteral("Die Jahresabrechnung wird berechnet …"), QString(), 0,
-                             100, this);
-    progress.setWindowTitle(QStringLiteral("Jahresabrechnung"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    run.setProgress([&progress](int percent) { progress.setValue(percent); });
     run.setShowParameters([this] {
         if (m_parametersWindow)
             m_parametersWindow->exec();
     });
     run.setShowStatements([&](const BillingFlags& flags) {
-        progress.reset();
         m_interaction.showReport(Statements::layout(m_dm, flags, m_secondLayout));
     });
     run.run({chargesElectricityAdvance(), chargesWaterAdvance()});

@@ -4,13 +4,17 @@
 #include "plots/plotcommands.h"
 #include "plots/tparzelleform.h"
 
+#include "framework/dialoginteraction.h"
 #include "framework/reportdocument.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -47,6 +51,7 @@ private Q_SLOTS:
     void printMenuRunsTheBillingAndShowsTheStatements();
     void stoppedRunLeavesTheNextOnWithTheTransferForm();
     void addressListAndExportShowWhatWasJustTyped();
+    void stopMessageIsAnsweredWithEnter();
 
 private:
     void type(const QString& column, const QString& text);
@@ -396,6 +401,9 @@ void TestPlotRegister::printMenuRunsTheBillingAndShowsTheStatements() {
     };
     m_window->action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
     QCOMPARE(m_w->interaction.reports.size(), 1);
+    // The progress window is gone before the preview opens.
+    QCOMPARE(m_w->interaction.events().mid(m_w->interaction.events().size() - 2),
+             (QStringList{QStringLiteral("[Fortschritt zu]"), QStringLiteral("[Vorschau]")}));
     const ReportDocument& withForm = m_w->interaction.reports.first();
     QCOMPARE(withForm.pages.size(), 2);
     QVERIFY(withForm.pages.first().find(QStringLiteral("Abrechng. ")));
@@ -448,6 +456,50 @@ void TestPlotRegister::addressListAndExportShowWhatWasJustTyped() {
     QFile exported(QStringLiteral("Export.xls"));
     QVERIFY(exported.open(QIODevice::ReadOnly));
     QVERIFY(exported.readAll().contains("name=\"Frankenstein\""));
+}
+
+void TestPlotRegister::stopMessageIsAnsweredWithEnter() {
+    // With the real dialogs: every new association meets the first stop message.
+    DialogInteraction dialogs;
+    TParzelleform window(*m_w->dm, dialogs);
+    QDialog parameters;
+    window.setParametersWindow(&parameters);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QString seen;
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        // Longer than a progress window waits before it shows itself.
+        QTest::qWait(600);
+        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        seen = message ? message->text() : QStringLiteral("keine Meldung obenauf");
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QProgressDialog*>(top) && top->isVisible())
+                seen = QStringLiteral("Fortschrittsfenster über der Meldung");
+        }
+        if (QWidget* focus = QApplication::focusWidget())
+            QTest::keyClick(focus, Qt::Key_Return);
+        answered = message && !message->isVisible();
+        // Whatever happened, the test must not hang on a message nobody can reach.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(top);
+                dialog && dialog->isVisible() && dialog != &window && dialog != &parameters)
+                dialog->done(0);
+        }
+    });
+    // The parameters window follows the message; closing it ends the run.
+    QTimer closeParameters;
+    connect(&closeParameters, &QTimer::timeout, &parameters, [&] {
+        if (parameters.isVisible())
+            parameters.accept();
+    });
+    closeParameters.start(50);
+    window.action(QStringLiteral("&Jahresabrechnung mit Überweiser"))->trigger();
+
+    QVERIFY2(seen.startsWith(QStringLiteral("S T O P !")), qPrintable(seen));
+    QVERIFY(answered);
+    QVERIFY(!dialogs.isShowingProgress());
 }
 
 QTEST_MAIN(TestPlotRegister)

@@ -1,38 +1,64 @@
 #include "support/scriptedinteraction.h"
 
-void ScriptedInteraction::inform(const QString& text) {
+void ScriptedInteraction::showMessage(const QString& text) {
     messages << text;
-    m_said << text;
+    say(text);
 }
 
-void ScriptedInteraction::reportError(const QString& text) {
+void ScriptedInteraction::showError(const QString& text) {
     errors << text;
-    m_said << text;
+    say(text);
 }
 
-bool ScriptedInteraction::askYesNo(const QString& question) {
+bool ScriptedInteraction::showYesNoQuestion(const QString& question) {
     questions << question;
-    m_said << question;
+    say(question);
     return nextAnswer();
 }
 
-bool ScriptedInteraction::askOkCancel(const QString& question) {
-    return askYesNo(question);
+bool ScriptedInteraction::showOkCancelQuestion(const QString& question) {
+    return showYesNoQuestion(question);
 }
 
-QString ScriptedInteraction::chooseFileToSave(const FileDialogRequest& request) {
+QString ScriptedInteraction::showSaveDialog(const FileDialogRequest& request) {
     return nextFile(request);
 }
 
-QString ScriptedInteraction::chooseFileToOpen(const FileDialogRequest& request) {
+QString ScriptedInteraction::showOpenDialog(const FileDialogRequest& request) {
     return nextFile(request);
+}
+
+void ScriptedInteraction::showPreview(const ReportDocument& document) {
+    reports << document;
+    m_events << QStringLiteral("[Vorschau]");
+    if (whilePreviewOpen)
+        whilePreviewOpen(document);
+}
+
+void ScriptedInteraction::showProgress(const Progress& state) {
+    if (!m_progressOpen)
+        m_events << QStringLiteral("[Fortschritt: %1]").arg(state.title);
+    m_progressOpen = true;
+    progress << state.percent;
+}
+
+void ScriptedInteraction::hideProgress() {
+    m_progressOpen = false;
+    m_events << QStringLiteral("[Fortschritt zu]");
 }
 
 void ScriptedInteraction::clear() {
     messages.clear();
     errors.clear();
     questions.clear();
+    progress.clear();
     m_said.clear();
+    m_events.clear();
+}
+
+void ScriptedInteraction::say(const QString& text) {
+    m_said << text;
+    m_events << text;
 }
 
 bool ScriptedInteraction::nextAnswer() {
@@ -41,11 +67,6 @@ bool ScriptedInteraction::nextAnswer() {
 
 QString ScriptedInteraction::nextFile(const FileDialogRequest& request) {
     fileRequests << request;
+    m_events << QStringLiteral("[Datei]");
     return files.isEmpty() ? QString() : files.takeFirst();
-}
-
-void ScriptedInteraction::showReport(const ReportDocument& document) {
-    reports << document;
-    if (whilePreviewOpen)
-        whilePreviewOpen(document);
 }

@@ -18,24 +18,35 @@ public:
     QStringList files;     // chosen in order; none left means cancelled
     QList<FileDialogRequest> fileRequests;
     QList<ReportDocument> reports; // every report shown in the preview
+    QList<int> progress;           // every percentage a progress window showed
     // Runs while a report's preview is open, as a user looking at it would.
     std::function<void(const ReportDocument&)> whilePreviewOpen;
 
-    void inform(const QString& text) override;
-    void reportError(const QString& text) override;
-    bool askYesNo(const QString& question) override;
-    bool askOkCancel(const QString& question) override;
-    QString chooseFileToSave(const FileDialogRequest& request) override;
-    QString chooseFileToOpen(const FileDialogRequest& request) override;
-    void showReport(const ReportDocument& document) override;
-
     // Everything shown to the user, in order.
     QStringList said() const { return m_said; }
+    // What the user saw come and go, in order: what said() holds, file dialogs as "[Datei]",
+    // previews as "[Vorschau]", and each progress window as "[Fortschritt: title]" when it
+    // opens and "[Fortschritt zu]" when it closes.
+    QStringList events() const { return m_events; }
     void clear();
 
+protected:
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    bool showYesNoQuestion(const QString& question) override;
+    bool showOkCancelQuestion(const QString& question) override;
+    QString showSaveDialog(const FileDialogRequest& request) override;
+    QString showOpenDialog(const FileDialogRequest& request) override;
+    void showPreview(const ReportDocument& document) override;
+    void showProgress(const Progress& state) override;
+    void hideProgress() override;
+
 private:
+    void say(const QString& text);
     bool nextAnswer();
     QString nextFile(const FileDialogRequest& request);
 
     QStringList m_said;
+    QStringList m_events;
+    bool m_progressOpen = false;
 };
