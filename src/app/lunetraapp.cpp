@@ -4,6 +4,7 @@
 #include "app/tinfoform.h"
 
 #include "data/dm1.h"
+#include "data/engineerror.h"
 #include "data/interaction.h"
 #include "plots/tneufelder.h"
 #include "plots/tparam.h"
@@ -51,7 +52,7 @@ LunetraApp::~LunetraApp() {
 void LunetraApp::openPlotRegister() {
     for (Table* table : {&m_dm->parzelle(), &m_dm->param()}) {
         if (!table->open()) {
-            m_interaction.reportError(table->lastError());
+            m_interaction.reportError(EngineError::describe(table->lastError()));
             return;
         }
     }

@@ -199,3 +199,15 @@ void Database::stampVersion() {
     if (scalar(QStringLiteral("PRAGMA user_version")).toInt() != Schema::version)
         execute(QStringLiteral("PRAGMA user_version=%1").arg(Schema::version));
 }
+
+QString Database::tryWrite() {
+    QString error = execute(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!error.isEmpty())
+        return error;
+    // Writing the header puts its page into the rollback journal, which is what a full disk
+    // or a folder without write permission refuses first; the rollback changes nothing.
+    const int version = scalar(QStringLiteral("PRAGMA user_version")).toInt();
+    error = execute(QStringLiteral("PRAGMA user_version=%1").arg(version));
+    execute(QStringLiteral("ROLLBACK"));
+    return error;
+}

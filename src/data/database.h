@@ -59,6 +59,11 @@ public:
     // Marks the file as a database of this program and version.
     void stampVersion();
 
+    // Tries a write that is taken back at once; returns the engine's error text when the file
+    // cannot be written (write-protected, full disk, no right to write in its folder), empty
+    // when it can. Call it outside a transaction.
+    QString tryWrite();
+
     // Savepoint names for nested transactions.
     int enterTransaction() { return ++m_transactionDepth; }
     void leaveTransaction() { --m_transactionDepth; }

@@ -1,6 +1,7 @@
 #include "data/dm1.h"
 
 #include "data/customitemrules.h"
+#include "data/engineerror.h"
 #include "data/journalrules.h"
 #include "data/newdatabase.h"
 #include "data/plotrules.h"
@@ -13,6 +14,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 
 namespace {
@@ -110,7 +112,7 @@ bool DM1::connectDatabase() {
                 QFile::remove(path);
                 result = {Database::OpenStatus::NotADatabase,
                           QStringLiteral("Die neue Datenbank konnte nicht angelegt werden:\n%1")
-                              .arg(error)};
+                              .arg(EngineError::describe(error))};
             }
         }
     }
@@ -118,6 +120,7 @@ bool DM1::connectDatabase() {
         m_interaction.reportError(result.message);
         return false;
     }
+    announceIfReadOnly();
     return reopenTables();
 }
 
@@ -137,14 +140,42 @@ bool DM1::reopenTables() {
     return true;
 }
 
+void DM1::announceIfReadOnly() {
+    const QString error = m_connection.tryWrite();
+    if (error.isEmpty())
+        return;
+    // Said before anything is typed, so that nobody types a year's readings into a file that
+    // keeps none of them.
+    const QString folder = QFileInfo(m_connection.filePath()).absolutePath();
+    const QString cause = QFileInfo(folder).isWritable()
+                              ? EngineError::describe(error)
+                              : QStringLiteral("Der Ordner „%1“ ist schreibgeschützt.\n\n(%2)")
+                                    .arg(QDir::toNativeSeparators(folder), error);
+    m_interaction.reportError(
+        QStringLiteral("In der Datenbank „%1“ kann nichts gespeichert werden.\n%2\n\nSie können "
+                       "die Daten ansehen und drucken. Was Sie ändern, wird erst gespeichert, "
+                       "wenn die Ursache behoben ist; nach dem Aufheben eines Schreibschutzes "
+                       "starten Sie Lunetra bitte neu.")
+            .arg(QDir::toNativeSeparators(m_connection.filePath()), cause));
+}
+
 void DM1::disconnectDatabase() {
     closeTables();
     m_connection.close();
 }
 
 void DM1::closeTables() {
-    for (Table* table : tables())
-        table->close();
+    QString dropped;
+    for (Table* table : tables()) {
+        if (!table->close() && dropped.isEmpty())
+            dropped = table->lastError();
+    }
+    // A refusal by a record rule has been explained by the rule; the engine's is explained here.
+    if (!dropped.isEmpty())
+        m_interaction.reportError(
+            QStringLiteral("Beim Schließen der Datenbank konnten die zuletzt bearbeiteten Daten "
+                           "nicht gespeichert werden.\n%1")
+                .arg(EngineError::describe(dropped)));
     for (Query* query :
          {&m_druckQuery, &m_mahnquery, &m_parzupdateQuery, &m_parzcheckQuery, &m_adressenQuery,
           &m_sumparzquery, &m_exportQuery, &m_berichtQuery, &m_deleteQuery, &m_selectQuery,

@@ -36,9 +36,9 @@ public:
     // Closes the tables (storing their current rows) and the connection.
     void disconnectDatabase();
     bool isConnected() const;
-    // Closes the tables (storing their current rows) and the query objects; the connection and
-    // the hold on the file stay, so the file can be replaced underneath without another
-    // program taking it meanwhile.
+    // Closes the tables (storing their current rows; a row the engine refuses is reported) and
+    // the query objects; the connection and the hold on the file stay, so the file can be
+    // replaced underneath without another program taking it meanwhile.
     void closeTables();
     // The steps after connecting, run again on the open connection: the upgrade and the nine
     // tables. Reports a table that fails to open; returns whether all are open.
@@ -89,6 +89,9 @@ Q_SIGNALS:
     void voucherTypeMissing();
 
 private:
+    // Tells the user at once when the file cannot be written.
+    void announceIfReadOnly();
+
     Interaction& m_interaction;
     Database m_connection;
     bool m_artcheck = false;

@@ -1,6 +1,7 @@
 #include "data/plotrules.h"
 
 #include "data/dm1.h"
+#include "data/engineerror.h"
 #include "data/table.h"
 
 #include "data/interaction.h"
@@ -62,7 +63,7 @@ bool PlotRules::beforePost(Table& plots) {
 void PlotRules::postFailed(Table& plots, const QString& engineError) {
     m_dm.interaction().reportError(
         QStringLiteral("Die Änderungen an der Parzelle konnten nicht gespeichert werden:\n%1")
-            .arg(engineError));
+            .arg(EngineError::describe(engineError)));
     plots.cancel();
     plots.reopen();
 }

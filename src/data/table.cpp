@@ -113,15 +113,16 @@ bool Table::open() {
     return isOpen();
 }
 
-void Table::close() {
+bool Table::close() {
     if (!isOpen())
-        return;
+        return true;
     if (m_rules)
         m_rules->beforeClose(*this);
     if (isEditing())
         checkBrowseMode();
-    if (isEditing())
-        cancel(); // the rule has already told the user why it could not be stored
+    const bool stored = !isEditing();
+    if (!stored)
+        cancel();
     m_state = State::Inactive;
     m_rows.clear();
     m_collator.reset(); // an order set for a search lasts until here
@@ -133,6 +134,7 @@ void Table::close() {
     Q_EMIT closed();
     Q_EMIT stateChanged();
     Q_EMIT currentChanged();
+    return stored;
 }
 
 bool Table::reopen() {
@@ -354,6 +356,7 @@ void Table::insert() {
 bool Table::post() {
     if (!isEditing())
         return true;
+    m_lastError.clear();
     if (m_rules && !m_rules->beforePost(*this))
         return false;
     const QString error = m_state == State::Insert ? insertRow() : updateRow();

@@ -33,7 +33,10 @@ public:
     void setRules(TableRules* rules) { m_rules = rules; }
 
     bool open();
-    void close();
+    // Stores pending work first. False when work had to be dropped because it could not be
+    // stored; lastError() then holds the engine's reason, or nothing when a record rule
+    // refused the row and has said why.
+    bool close();
     // Closes and opens again: pending work is stored and the first row becomes current.
     bool reopen();
     bool isOpen() const { return m_state != State::Inactive; }

@@ -1,6 +1,7 @@
 #include "data/vouchertyperules.h"
 
 #include "data/dm1.h"
+#include "data/engineerror.h"
 #include "data/table.h"
 
 #include "data/interaction.h"
@@ -43,7 +44,8 @@ void VoucherTypeRules::valueChanged(Table& types, const QString& column) {
 
 void VoucherTypeRules::postFailed(Table& types, const QString& engineError) {
     const bool duplicate = engineError.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive);
-    m_dm.interaction().inform(duplicate ? QStringLiteral("BA existiert bereits!") : engineError);
+    m_dm.interaction().inform(duplicate ? QStringLiteral("BA existiert bereits!")
+                                        : EngineError::describe(engineError));
     if (types.state() == Table::State::Insert || m_retrying) {
         types.cancel();
         return;

@@ -2,6 +2,7 @@
 
 #include "framework/fieldlink.h"
 
+#include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/table.h"
 
@@ -61,8 +62,11 @@ void NavigatorBar::click(Button which) {
         m_table.insert();
         break;
     case Delete:
-        if (!m_table.isEmpty() && m_interaction.askYesNo(QStringLiteral("Datensatz löschen?")))
-            m_table.remove();
+        if (!m_table.isEmpty() && m_interaction.askYesNo(QStringLiteral("Datensatz löschen?")) &&
+            !m_table.remove())
+            m_interaction.reportError(
+                QStringLiteral("Der Datensatz konnte nicht gelöscht werden.\n%1")
+                    .arg(EngineError::describe(m_table.lastError())));
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "plots/plotsums.h"
 
 #include "data/dm1.h"
+#include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/rounding.h"
 #include "data/transaction.h"
@@ -138,7 +139,9 @@ BillingRun::Outcome BillingRun::run(const BillingOptions& options) {
     Table& plots = m_dm.parzelle();
     Table& parameters = m_dm.param();
     parameters.open();
-    if (!parameters.checkBrowseMode() || !plots.checkBrowseMode())
+    if (!parameters.checkBrowseMode())
+        return fail(parameters.lastError());
+    if (!plots.checkBrowseMode())
         return Outcome::Stopped;
     const QString currentPlot =
         plots.isOpen() && !plots.isEmpty() ? plots.text(QStringLiteral("Nr")) : QString();
@@ -181,7 +184,7 @@ BillingRun::Outcome BillingRun::run(const BillingOptions& options) {
                            "Parzellen enthalten noch den Verlustanteil: Der Verbrauch laut "
                            "Zähler konnte nicht zurückgeschrieben werden. Bitte starten Sie die "
                            "Jahresabrechnung erneut.\n\n%1")
-                .arg(m_error));
+                .arg(EngineError::describe(m_error)));
         return Outcome::Failed;
     }
     return m_error.isEmpty() ? Outcome::Completed : Outcome::Failed;
@@ -415,7 +418,7 @@ void BillingRun::showStatements() {
         m_interaction.reportError(
             QStringLiteral("Die Jahresabrechnung ist gespeichert, aber die Abrechnungen können "
                            "nicht angezeigt werden.\n\n%1")
-                .arg(m_error));
+                .arg(EngineError::describe(m_error)));
         return;
     }
     if (m_showStatements)
@@ -472,7 +475,7 @@ BillingRun::Outcome BillingRun::fail(const QString& text) {
     m_interaction.reportError(
         QStringLiteral("Die Jahresabrechnung konnte nicht durchgeführt werden. Es wurde nichts "
                        "verändert.\n\n%1")
-            .arg(text));
+            .arg(EngineError::describe(text)));
     return Outcome::Failed;
 }
 

@@ -6,6 +6,7 @@
 #include "framework/dataentrywindow.h"
 #include "framework/fieldlink.h"
 #include "framework/flaglink.h"
+#include "framework/singlerowstore.h"
 #include "framework/textfieldlink.h"
 
 #include <QCheckBox>
@@ -122,22 +123,21 @@ QGroupBox* Tneufelder::createGroup(const QString& title, const QList<int>& itemN
 }
 
 void Tneufelder::done(int result) {
-    storeItems();
+    // Items that cannot be stored keep the window open with what was typed.
+    if (!storeItems())
+        return;
     QDialog::done(result);
 }
 
-void Tneufelder::storeItems() {
+bool Tneufelder::storeItems() {
     // A label still being typed has not been stored yet.
     commitFocusedEdit(this);
-    Table& items = m_dm.nfelder();
     Table& systemTypes = m_dm.syskonto();
-    // Failures are not shown: a row that cannot be stored stays in editing and is tried again
-    // when its table closes.
     systemTypes.open();
-    items.edit();
-    items.post();
     // The voucher type of the item last touched may still wait in editing.
-    systemTypes.edit();
-    systemTypes.post();
-    Q_EMIT itemsChanged();
+    const bool closing = SingleRowStore::storeBeforeClosing(
+        {&m_dm.nfelder(), &systemTypes}, m_dm.interaction(), QStringLiteral("Die neuen Felder"));
+    if (closing)
+        Q_EMIT itemsChanged();
+    return closing;
 }

@@ -33,7 +33,8 @@ Q_SIGNALS:
 
 private:
     QGroupBox* createGroup(const QString& title, const QList<int>& itemNumbers);
-    void storeItems();
+    // True when the window may close.
+    bool storeItems();
 
     DM1& m_dm;
     QHash<int, QLineEdit*> m_labelEdits;

@@ -11,6 +11,7 @@
 #include "framework/fieldlink.h"
 #include "framework/numberfieldlink.h"
 #include "framework/numberformat.h"
+#include "framework/singlerowstore.h"
 #include "framework/textfieldlink.h"
 
 #include <QEvent>
@@ -405,27 +406,24 @@ void Tparam::showMainMeter(const QString& column, bool visible) {
 }
 
 void Tparam::done(int result) {
-    // A number the box refused keeps the window open on that box.
-    if (!commitFocusedEdit(this))
+    // A number the box refused keeps the window open on that box; a row that cannot be stored
+    // keeps it open with what was typed.
+    if (!commitFocusedEdit(this) || !store())
         return;
-    store();
     QDialog::done(result);
 }
 
-void Tparam::store() {
+bool Tparam::store() {
     if (m_storing)
-        return;
+        return false;
     m_storing = true;
-    // Whatever was typed is kept; a row that cannot be stored stays open with the typed values
-    // until the next store, so the failure is not reported here.
     Table& param = m_dm.param();
     if (!param.isOpen())
         param.open();
-    if (param.isOpen()) {
-        param.edit();
-        param.post();
-    }
+    const bool stored = SingleRowStore::storeBeforeClosing(
+        {&param}, m_interaction, QStringLiteral("Die allgemeinen Eingaben"));
     m_storing = false;
+    return stored;
 }
 
 void Tparam::showPlotCount() {

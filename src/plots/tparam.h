@@ -39,7 +39,8 @@ public:
     QPushButton* waterSumButton() const { return m_waterSumButton; }
     QPushButton* okButton() const { return m_okButton; }
 
-    // "ok", the close box and Escape all end here, so each of them stores the row.
+    // "ok", the close box and Escape all end here, so each of them stores the row. A row the
+    // engine refuses keeps the window open unless the user discards the changes.
     void done(int result) override;
 
 protected:
@@ -73,7 +74,8 @@ private:
     void chooseElectricity(int index);
     void chooseWater(int index);
     void showMainMeter(const QString& column, bool visible);
-    void store();
+    // True when the window may close.
+    bool store();
 
     void showPlotCount();
     void showElectricitySum();

@@ -8,6 +8,7 @@
 
 #include "data/customitems.h"
 #include "data/dm1.h"
+#include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/plotrules.h"
 #include "framework/choicelink.h"
@@ -514,7 +515,7 @@ void TParzelleform::resetPaidFlags() {
     if (!error.isEmpty())
         m_interaction.reportError(
             QStringLiteral("Das Zurücksetzen ist nicht gelungen; es wurde nichts geändert:\n%1")
-                .arg(error));
+                .arg(EngineError::describe(error)));
 }
 
 void TParzelleform::runBilling() {

@@ -1,4 +1,5 @@
 #include "support/scriptedinteraction.h"
+#include "support/simulateddisk.h"
 #include "support/testfolder.h"
 
 #include "data/dm1.h"
@@ -25,6 +26,9 @@ private Q_SLOTS:
     void foreignFilesAreRefusedUnchanged();
     void secondProgramOnTheSameFolderIsRefused();
     void connectionFollowsTheWorkingFolder();
+    void unwritableDatabaseIsAnnouncedAtOnce_data();
+    void unwritableDatabaseIsAnnouncedAtOnce();
+    void rowLostAtTheEndIsReported();
 };
 
 void TestConnection::newDatabaseOpensEveryTable() {
@@ -251,6 +255,59 @@ void TestConnection::connectionFollowsTheWorkingFolder() {
     }
     QVERIFY(dm.connectDatabase());
     QCOMPARE(dm.param().text(QStringLiteral("Verein")), QStringLiteral("Am Bach"));
+}
+
+void TestConnection::unwritableDatabaseIsAnnouncedAtOnce_data() {
+    QTest::addColumn<int>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("write-protected file") << int(SimulatedDisk::Trouble::WriteProtected)
+                                          << QStringLiteral("Die Datei ist schreibgeschützt.");
+    QTest::newRow("full disk") << int(SimulatedDisk::Trouble::Full)
+                               << QStringLiteral("Der Datenträger ist voll.");
+}
+
+void TestConnection::unwritableDatabaseIsAnnouncedAtOnce() {
+    QFETCH(int, trouble);
+    QFETCH(QString, cause);
+    TestFolder folder;
+    folder.createDatabase();
+    const QByteArray before = folder.fileContent();
+    SimulatedDisk disk{SimulatedDisk::Trouble(trouble)};
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    // The data can still be looked at and printed.
+    QVERIFY(dm.connectDatabase());
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY2(interaction.errors.first().startsWith(QStringLiteral("In der Datenbank")),
+             qPrintable(interaction.errors.first()));
+    QVERIFY2(interaction.errors.first().contains(cause), qPrintable(interaction.errors.first()));
+    QCOMPARE(interaction.said().size(), 1);
+    dm.disconnectDatabase();
+    QCOMPARE(folder.fileContent(), before);
+
+    // Once the cause is gone, nothing is said.
+    disk.setTrouble(SimulatedDisk::Trouble::None);
+    interaction.clear();
+    QVERIFY(dm.connectDatabase());
+    QVERIFY(interaction.said().isEmpty());
+}
+
+void TestConnection::rowLostAtTheEndIsReported() {
+    TestFolder folder;
+    folder.createDatabase();
+    SimulatedDisk disk;
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(dm.connectDatabase());
+    // Changed by a rule, to be stored when the table closes, as the program ends.
+    dm.param().setValue(QStringLiteral("reserve7"), 0.5);
+    disk.setTrouble(SimulatedDisk::Trouble::Full);
+    dm.disconnectDatabase();
+    QCOMPARE(interaction.errors.size(), 1);
+    QVERIFY2(interaction.errors.first().startsWith(
+                 QStringLiteral("Beim Schließen der Datenbank konnten die zuletzt bearbeiteten "
+                                "Daten nicht gespeichert werden.\nDer Datenträger ist voll.")),
+             qPrintable(interaction.errors.first()));
 }
 
 QTEST_GUILESS_MAIN(TestConnection)

@@ -1,3 +1,4 @@
+#include "support/simulateddisk.h"
 #include "support/workspace.h"
 
 #include "data/rounding.h"
@@ -130,6 +131,7 @@ private Q_SLOTS:
     void twoRunsGiveTheSameTotals();
     void dunningFeeIsRemovedFromTheTotal();
     void failingStatementChangesNothing();
+    void fullDiskIsReportedAndNothingIsLost();
     void pendingEditsAreBilled();
     void registerStaysOnItsPlot();
 };
@@ -557,6 +559,37 @@ void TestBillingRun::failingStatementChangesNothing() {
     Seen again;
     QCOMPARE(runBilling(w, again), BillingRun::Outcome::Completed);
     QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("gesamt")), 135.0 + 10.0);
+}
+
+void TestBillingRun::fullDiskIsReportedAndNothingIsLost() {
+    SimulatedDisk disk;
+    Workspace w;
+    twoMeteredPlots(w, LossSharing::Equal);
+    disk.setTrouble(SimulatedDisk::Trouble::Full);
+    const QString failed =
+        QStringLiteral("Die Jahresabrechnung konnte nicht durchgeführt werden. "
+                       "Es wurde nichts verändert.\n\nDer Datenträger ist voll.");
+
+    Seen seen;
+    QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Failed);
+    QCOMPARE(w.interaction.errors.size(), 1);
+    QVERIFY2(w.interaction.errors.first().startsWith(failed),
+             qPrintable(w.interaction.errors.first()));
+
+    // A typed parameter that cannot be stored stops the run with the reason, and stays typed.
+    w.interaction.clear();
+    w.dm->param().setValue(QStringLiteral("strech"), 400);
+    QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Failed);
+    QCOMPARE(w.interaction.errors.size(), 1);
+    QVERIFY(w.interaction.errors.first().startsWith(failed));
+    QVERIFY(!w.interaction.isShowingProgress());
+    QCOMPARE(w.dm->param().number(QStringLiteral("strech")), 400.0);
+    QCOMPARE(seen.statementsShown, 0);
+
+    // Once there is room again, the same run goes through with the typed value.
+    disk.setTrouble(SimulatedDisk::Trouble::None);
+    QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Completed);
+    QCOMPARE(parameterValue(w, QStringLiteral("Preis_kwh")), 0.4);
 }
 
 void TestBillingRun::pendingEditsAreBilled() {

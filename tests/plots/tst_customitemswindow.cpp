@@ -1,4 +1,5 @@
 #include "support/enterkey.h"
+#include "support/simulateddisk.h"
 #include "support/workspace.h"
 
 #include "plots/tneufelder.h"
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void retypingALabelKeepsTheAmounts();
     void closeBoxStoresWhatIsStillBeingTyped();
     void enterInABoxLeavesTheWindowOpen();
+    void fullDiskKeepsTheWindowOpen();
 };
 
 namespace {
@@ -267,6 +269,32 @@ void TestCustomItemsWindow::enterInABoxLeavesTheWindowOpen() {
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
     QCOMPARE(stored(w, QStringLiteral("SELECT sum(Reserve1) FROM parzelle")),
              QStringLiteral("19.5"));
+}
+
+void TestCustomItemsWindow::fullDiskKeepsTheWindowOpen() {
+    SimulatedDisk disk;
+    Workspace w;
+    Tneufelder window(*w.dm);
+    QVERIFY(showActive(window));
+    disk.setTrouble(SimulatedDisk::Trouble::Full);
+    replaceText(window.labelEdit(1), QStringLiteral("Wegebau"));
+    w.interaction.answers = {false};
+    closeCommand(window)->trigger();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.labelEdit(1)->text(), QStringLiteral("Wegebau"));
+    QCOMPARE(w.interaction.questions.size(), 1);
+    QVERIFY2(w.interaction.questions.first().startsWith(
+                 QStringLiteral("Die neuen Felder konnten nicht gespeichert werden.\nDer "
+                                "Datenträger ist voll.")),
+             qPrintable(w.interaction.questions.first()));
+
+    // Room made on the disk: closing again stores the item and its voucher type.
+    disk.setTrouble(SimulatedDisk::Trouble::None);
+    closeCommand(window)->trigger();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(stored(w, QStringLiteral("SELECT reserve1 FROM nfelder")), QStringLiteral("Wegebau"));
+    QCOMPARE(stored(w, QStringLiteral("SELECT bezeichnung FROM syskonto WHERE art = '45'")),
+             QStringLiteral("Wegebau"));
 }
 
 QTEST_MAIN(TestCustomItemsWindow)

@@ -1,4 +1,5 @@
 #include "support/enterkey.h"
+#include "support/simulateddisk.h"
 #include "support/workspace.h"
 
 #include "plots/losssharing.h"
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void everyTypedValueSurvivesClosingAndReconnect();
     void closeBoxAndEscapeStoreToo();
     void enterInABoxPressesNoButton();
+    void refusedStoreKeepsWhatWasTyped_data();
+    void refusedStoreKeepsWhatWasTyped();
 };
 
 namespace {
@@ -545,6 +548,57 @@ void TestParametersWindow::enterInABoxPressesNoButton() {
     window.plotCountButton()->setFocus();
     QTest::keyClick(window.plotCountButton(), Qt::Key_Return);
     QCOMPARE(w.interaction.messages, QStringList{QStringLiteral("0")});
+}
+
+void TestParametersWindow::refusedStoreKeepsWhatWasTyped_data() {
+    QTest::addColumn<int>("trouble");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("full disk") << int(SimulatedDisk::Trouble::Full)
+                               << QStringLiteral("Der Datenträger ist voll.");
+    QTest::newRow("write-protected file") << int(SimulatedDisk::Trouble::WriteProtected)
+                                          << QStringLiteral("Die Datei ist schreibgeschützt.");
+}
+
+void TestParametersWindow::refusedStoreKeepsWhatWasTyped() {
+    QFETCH(int, trouble);
+    QFETCH(QString, cause);
+    Workspace w;
+    SimulatedDisk disk{SimulatedDisk::Trouble(trouble)};
+    reconnect(w); // a write-protected file is met when the program starts
+    w.interaction.clear();
+    Tparam window(*w.dm, w.interaction);
+    QVERIFY(showActive(window));
+    replaceText(window.edit("strech"), QStringLiteral("1234,5"));
+
+    // Answered "Abbrechen": the window stays open with what was typed.
+    w.interaction.answers = {false};
+    window.close();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.edit("strech")->text(), QStringLiteral("1234,50"));
+    QCOMPARE(w.interaction.questions.size(), 1);
+    const QString question = w.interaction.questions.first();
+    QVERIFY2(question.startsWith(QStringLiteral("Die allgemeinen Eingaben konnten nicht "
+                                                "gespeichert werden.\n") +
+                                 cause),
+             qPrintable(question));
+
+    if (trouble == int(SimulatedDisk::Trouble::Full)) {
+        // Room made on the disk: closing again stores the value.
+        disk.setTrouble(SimulatedDisk::Trouble::None);
+        window.okButton()->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(stored(w, "strech").toDouble(), 1234.5);
+    } else {
+        // Answered "OK": the changes are thrown away on purpose.
+        w.interaction.answers = {true};
+        QTest::keyClick(window.edit("strech"), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(w.interaction.questions.size(), 2);
+        QVERIFY(!w.dm->param().isEditing());
+        QCOMPARE(w.dm->param().number(QStringLiteral("strech")), 0.0);
+        QCOMPARE(stored(w, "strech").toDouble(), 0.0);
+    }
+    QCOMPARE(w.interaction.errors, QStringList());
 }
 
 QTEST_MAIN(TestParametersWindow)

@@ -1,10 +1,12 @@
 #include "support/enterkey.h"
+#include "support/simulateddisk.h"
 #include "support/workspace.h"
 
 #include "plots/plotcommands.h"
 #include "plots/tparzelleform.h"
 
 #include "framework/dialoginteraction.h"
+#include "framework/navigatorbar.h"
 #include "framework/reportdocument.h"
 
 #include <QAction>
@@ -52,9 +54,11 @@ private Q_SLOTS:
     void stoppedRunLeavesTheNextOnWithTheTransferForm();
     void addressListAndExportShowWhatWasJustTyped();
     void stopMessageIsAnsweredWithEnter();
+    void fullDiskRefusalsAreReported();
 
 private:
     void type(const QString& column, const QString& text);
+    SimulatedDisk m_disk; // before any database is opened, so that every one goes through it
     Workspace* m_w = nullptr;
     TParzelleform* m_window = nullptr;
 };
@@ -76,6 +80,7 @@ void TestPlotRegister::init() {
 }
 
 void TestPlotRegister::cleanup() {
+    m_disk.setTrouble(SimulatedDisk::Trouble::None);
     delete m_window;
     delete m_w;
 }
@@ -500,6 +505,29 @@ void TestPlotRegister::stopMessageIsAnsweredWithEnter() {
     QVERIFY2(seen.startsWith(QStringLiteral("S T O P !")), qPrintable(seen));
     QVERIFY(answered);
     QVERIFY(!dialogs.isShowingProgress());
+}
+
+void TestPlotRegister::fullDiskRefusalsAreReported() {
+    m_disk.setTrouble(SimulatedDisk::Trouble::Full);
+    const QString full = QStringLiteral("\nDer Datenträger ist voll.");
+
+    m_w->interaction.answers = {true};
+    m_window->findChild<NavigatorBar*>()->click(NavigatorBar::Delete);
+    QCOMPARE(m_w->interaction.errors,
+             QStringList{QStringLiteral("Der Datensatz konnte nicht gelöscht werden.") + full +
+                         QStringLiteral("\n\n(database or disk is full)")});
+    QCOMPARE(m_w->scalar(QStringLiteral("SELECT count(*) FROM parzelle")).toInt(), 2);
+    QCOMPARE(m_w->dm->parzelle().rowCount(), 2);
+
+    m_w->interaction.clear();
+    type(QStringLiteral("Name"), QStringLiteral("Krause"));
+    m_w->dm->parzelle().next();
+    QCOMPARE(m_w->interaction.errors.size(), 1);
+    QVERIFY2(m_w->interaction.errors.first().startsWith(
+                 QStringLiteral("Die Änderungen an der Parzelle konnten nicht gespeichert "
+                                "werden:") +
+                 full),
+             qPrintable(m_w->interaction.errors.first()));
 }
 
 QTEST_MAIN(TestPlotRegister)
