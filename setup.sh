@@ -33,7 +33,8 @@ Usage: ./setup.sh COMMAND
 
 Commands:
   demo   install missing Debian packages, build, and start Lunetra on demo data
-         (build/demo/parzelle.mdb, created once and kept afterwards)
+         (build/demo/parzelle.mdb, created once and kept afterwards) in a German
+         locale
   test   install missing Debian packages, build, and run all tests
 EOF
 }
@@ -99,9 +100,13 @@ start_program() {
         echo "warning: no DISPLAY or WAYLAND_DISPLAY set; the window may not be able to open" >&2
     fi
     local program="$PWD/$BUILD_DIR/src/lunetra"
-    log "Starting Lunetra in $DEMO_DIR"
+    log "Starting Lunetra in $DEMO_DIR with German numbers and dates"
     cd "$DEMO_DIR"
-    exec "$program"
+    # The demo shows what the treasurers see on their German systems ("1.679,00"), whatever
+    # this machine's locale is. Qt brings its own locale data, so no system locale has to be
+    # installed; the program itself follows whatever locale it is started under.
+    exec env -u LC_ALL -u LC_NUMERIC -u LC_TIME -u LC_MONETARY -u LC_MESSAGES \
+        LANG=de_DE.UTF-8 "$program"
 }
 
 run_tests() {
