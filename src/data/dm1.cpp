@@ -146,11 +146,15 @@ void DM1::announceIfReadOnly() {
         return;
     // Said before anything is typed, so that nobody types a year's readings into a file that
     // keeps none of them.
+    // A writable file in a write-protected folder cannot take its rollback journal, which the
+    // engine reports as a file it cannot open.
     const QString folder = QFileInfo(m_connection.filePath()).absolutePath();
-    const QString cause = QFileInfo(folder).isWritable()
-                              ? EngineError::describe(error)
-                              : QStringLiteral("Der Ordner „%1“ ist schreibgeschützt.\n\n(%2)")
-                                    .arg(QDir::toNativeSeparators(folder), error);
+    const bool onlyFolderProtected =
+        !QFileInfo(folder).isWritable() && QFileInfo(m_connection.filePath()).isWritable();
+    const QString cause = onlyFolderProtected
+                              ? QStringLiteral("Der Ordner „%1“ ist schreibgeschützt.\n\n(%2)")
+                                    .arg(QDir::toNativeSeparators(folder), error)
+                              : EngineError::describe(error);
     m_interaction.reportError(
         QStringLiteral("In der Datenbank „%1“ kann nichts gespeichert werden.\n%2\n\nSie können "
                        "die Daten ansehen und drucken. Was Sie ändern, wird erst gespeichert, "

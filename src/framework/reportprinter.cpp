@@ -17,6 +17,8 @@ PrintSelection selectionFor(const QPrinter& printer, int currentPage) {
         selection.pages.addPage(currentPage + 1);
         break;
     }
+    // The printer leaves the order to the program, whoever makes the copies.
+    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
     if (!printer.supportsMultipleCopies()) {
         selection.copies = printer.copyCount();
         selection.collate = printer.collateCopies();

@@ -5,7 +5,7 @@
 class QPrinter;
 
 // Prints a report as the print dialog was filled in: all pages, a range or the page on view,
-// as many copies as asked, collated or not.
+// first or last page first, as many copies as asked, collated or not.
 namespace ReportPrinter {
 
 // What to paint for a printer set up by its dialog; `currentPage` (from 0) is the page the

@@ -64,6 +64,8 @@ QList<int> sheetOrder(int pageCount, const PrintSelection& selection) {
         if (selection.pages.isEmpty() || selection.pages.contains(page))
             pages << page - 1;
     }
+    if (selection.lastPageFirst)
+        std::reverse(pages.begin(), pages.end());
     const int copies = std::max(1, selection.copies);
     QList<int> order;
     if (selection.collate) {

@@ -10,10 +10,11 @@
 class QPainter;
 class QPagedPaintDevice;
 
-// What goes onto paper: which pages, how many copies, and whether each copy is complete
-// before the next starts (collated) or each page's copies lie together.
+// What goes onto paper: which pages, in which order, how many copies, and whether each copy
+// is complete before the next starts (collated) or each page's copies lie together.
 struct PrintSelection {
     QPageRanges pages; // page numbers from 1; empty for every page
+    bool lastPageFirst = false;
     int copies = 1;
     bool collate = true;
 };

@@ -86,21 +86,24 @@ void TestReportPreview::printingFollowsTheDialog_data() {
     QTest::addColumn<int>("to");
     QTest::addColumn<int>("copies");
     QTest::addColumn<bool>("collate");
+    QTest::addColumn<bool>("reverse");
     QTest::addColumn<QList<int>>("sheets");
 
-    QTest::newRow("all pages") << int(QPrinter::AllPages) << 0 << 0 << 1 << true
+    QTest::newRow("all pages") << int(QPrinter::AllPages) << 0 << 0 << 1 << true << false
                                << QList<int>{1, 2, 3};
-    QTest::newRow("pages 2 to 3") << int(QPrinter::PageRange) << 2 << 3 << 1 << true
+    QTest::newRow("pages 2 to 3") << int(QPrinter::PageRange) << 2 << 3 << 1 << true << false
                                   << QList<int>{2, 3};
     // The preview shows page 2.
-    QTest::newRow("current page") << int(QPrinter::CurrentPage) << 0 << 0 << 1 << true
+    QTest::newRow("current page") << int(QPrinter::CurrentPage) << 0 << 0 << 1 << true << false
                                   << QList<int>{2};
     QTest::newRow("two collated copies of 1 to 2")
-        << int(QPrinter::PageRange) << 1 << 2 << 2 << true << QList<int>{1, 2, 1, 2};
+        << int(QPrinter::PageRange) << 1 << 2 << 2 << true << false << QList<int>{1, 2, 1, 2};
     QTest::newRow("two uncollated copies of 1 to 2")
-        << int(QPrinter::PageRange) << 1 << 2 << 2 << false << QList<int>{1, 1, 2, 2};
-    QTest::newRow("three copies of all pages")
-        << int(QPrinter::AllPages) << 0 << 0 << 3 << false << QList<int>{1, 1, 1, 2, 2, 2, 3, 3, 3};
+        << int(QPrinter::PageRange) << 1 << 2 << 2 << false << false << QList<int>{1, 1, 2, 2};
+    QTest::newRow("three copies of all pages") << int(QPrinter::AllPages) << 0 << 0 << 3 << false
+                                               << false << QList<int>{1, 1, 1, 2, 2, 2, 3, 3, 3};
+    QTest::newRow("last page first, two collated copies")
+        << int(QPrinter::AllPages) << 0 << 0 << 2 << true << true << QList<int>{3, 2, 1, 3, 2, 1};
 }
 
 void TestReportPreview::printingFollowsTheDialog() {
@@ -109,6 +112,7 @@ void TestReportPreview::printingFollowsTheDialog() {
     QFETCH(int, to);
     QFETCH(int, copies);
     QFETCH(bool, collate);
+    QFETCH(bool, reverse);
     QFETCH(QList<int>, sheets);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
@@ -128,6 +132,7 @@ void TestReportPreview::printingFollowsTheDialog() {
         printer.setFromTo(from, to);
     printer.setCopyCount(copies);
     printer.setCollateCopies(collate);
+    printer.setPageOrder(reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     preview.print(printer);
 
     QCOMPARE(interaction.errors, QStringList());
