@@ -151,7 +151,10 @@ void ReportPreview::printPages() {
 }
 
 void ReportPreview::print(QPrinter& printer) {
-    if (!ReportPrinter::print(m_document, printer, m_page))
+    ProgressScope progress(m_interaction, QStringLiteral("Drucken"),
+                           QStringLiteral("Die Seiten werden gedruckt …"));
+    if (!ReportPrinter::print(m_document, printer, m_page,
+                              [&progress](int percent) { progress.setPercent(percent); }))
         m_interaction.reportError(QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }
 
@@ -171,7 +174,10 @@ void ReportPreview::saveAsPdf() {
             QStringLiteral("Die Datei „%1“ gibt es schon. Soll sie überschrieben werden?")
                 .arg(QDir::toNativeSeparators(path))))
         return;
-    const QString error = ReportRenderer::writePdf(m_document, path);
+    ProgressScope progress(m_interaction, QStringLiteral("Als PDF speichern"),
+                           QStringLiteral("Die PDF-Datei wird geschrieben …"));
+    const QString error = ReportRenderer::writePdf(
+        m_document, path, [&progress](int percent) { progress.setPercent(percent); });
     if (!error.isEmpty())
         m_interaction.reportError(error);
 }

@@ -26,8 +26,9 @@ PrintSelection selectionFor(const QPrinter& printer, int currentPage) {
     return selection;
 }
 
-bool print(const ReportDocument& document, QPrinter& printer, int currentPage) {
-    return ReportRenderer::print(document, printer, selectionFor(printer, currentPage));
+bool print(const ReportDocument& document, QPrinter& printer, int currentPage,
+           const ReportRenderer::PrintProgress& progress) {
+    return ReportRenderer::print(document, printer, selectionFor(printer, currentPage), progress);
 }
 
 } // namespace ReportPrinter

@@ -13,6 +13,7 @@ namespace ReportPrinter {
 // and is told the count and collation through the printer settings.
 PrintSelection selectionFor(const QPrinter& printer, int currentPage);
 
-bool print(const ReportDocument& document, QPrinter& printer, int currentPage);
+bool print(const ReportDocument& document, QPrinter& printer, int currentPage,
+           const ReportRenderer::PrintProgress& progress = {});
 
 } // namespace ReportPrinter

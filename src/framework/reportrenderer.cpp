@@ -81,7 +81,7 @@ QList<int> sheetOrder(int pageCount, const PrintSelection& selection) {
 }
 
 bool print(const ReportDocument& document, QPagedPaintDevice& device,
-           const PrintSelection& selection) {
+           const PrintSelection& selection, const PrintProgress& progress) {
     const QList<int> order = sheetOrder(int(document.pages.size()), selection);
     if (order.isEmpty())
         return false;
@@ -95,11 +95,14 @@ bool print(const ReportDocument& document, QPagedPaintDevice& device,
         if (i > 0)
             device.newPage();
         paintPage(painter, document.pages.at(order.at(i)), dpi);
+        if (progress)
+            progress(int((i + 1) * 100 / order.size()));
     }
     return painter.end();
 }
 
-QString writePdf(const ReportDocument& document, const QString& filePath) {
+QString writePdf(const ReportDocument& document, const QString& filePath,
+                 const PrintProgress& progress) {
     QFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2")
@@ -108,7 +111,7 @@ QString writePdf(const ReportDocument& document, const QString& filePath) {
     writer.setResolution(1200);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("Lunetra"));
-    if (!print(document, writer))
+    if (!print(document, writer, {}, progress))
         return QStringLiteral("Die PDF-Datei „%1“ konnte nicht erzeugt werden.").arg(filePath);
     return {};
 }

@@ -7,6 +7,8 @@
 #include <QPageRanges>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QPagedPaintDevice;
 
@@ -34,13 +36,17 @@ void paintPage(QPainter& painter, const ReportPage& page, double dotsPerInch);
 // The document's pages (indexes from 0) in the order they are painted for the selection.
 QList<int> sheetOrder(int pageCount, const PrintSelection& selection);
 
+// Told after each sheet how far the printing has come, from 0 to 100 per cent.
+using PrintProgress = std::function<void(int percent)>;
+
 // Prints the selected pages on a printer or PDF writer, a page per sheet; every page once
 // when nothing is selected. False when the device cannot be painted on or no page of the
 // document is selected.
 bool print(const ReportDocument& document, QPagedPaintDevice& device,
-           const PrintSelection& selection = {});
+           const PrintSelection& selection = {}, const PrintProgress& progress = {});
 
 // Writes the document as a PDF file; returns an error text, empty on success.
-QString writePdf(const ReportDocument& document, const QString& filePath);
+QString writePdf(const ReportDocument& document, const QString& filePath,
+                 const PrintProgress& progress = {});
 
 } // namespace ReportRenderer

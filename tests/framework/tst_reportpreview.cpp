@@ -137,6 +137,8 @@ void TestReportPreview::printingFollowsTheDialog() {
 
     QCOMPARE(interaction.errors, QStringList());
     QCOMPARE(sheetsOf(pdf), sheets);
+    QCOMPARE(interaction.progress.last(), 100);
+    QVERIFY(!interaction.isShowingProgress());
 }
 
 QTEST_MAIN(TestReportPreview)
