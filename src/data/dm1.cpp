@@ -164,27 +164,28 @@ void DM1::announceIfReadOnly() {
 }
 
 void DM1::disconnectDatabase() {
-    closeTables();
+    const QString dropped = closeTables();
     m_connection.close();
-}
-
-void DM1::closeTables() {
-    QString dropped;
-    for (Table* table : tables()) {
-        if (!table->close() && dropped.isEmpty())
-            dropped = table->lastError();
-    }
     // A refusal by a record rule has been explained by the rule; the engine's is explained here.
     if (!dropped.isEmpty())
         m_interaction.reportError(
             QStringLiteral("Beim Schließen der Datenbank konnten die zuletzt bearbeiteten Daten "
                            "nicht gespeichert werden.\n%1")
                 .arg(EngineError::describe(dropped)));
+}
+
+QString DM1::closeTables() {
+    QString dropped;
+    for (Table* table : tables()) {
+        if (!table->close() && dropped.isEmpty())
+            dropped = table->lastError();
+    }
     for (Query* query :
          {&m_druckQuery, &m_mahnquery, &m_parzupdateQuery, &m_parzcheckQuery, &m_adressenQuery,
           &m_sumparzquery, &m_exportQuery, &m_berichtQuery, &m_deleteQuery, &m_selectQuery,
           &m_lookupQuery, &m_sumQuery, &m_baQuery, &m_syskontoQuery, &m_nfquery})
         query->close();
+    return dropped;
 }
 
 bool DM1::isConnected() const {

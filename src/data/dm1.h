@@ -33,13 +33,15 @@ public:
     // and opens the nine tables. A missing file may be created on the user's word; every
     // failure is reported. Returns whether all tables are open.
     bool connectDatabase();
-    // Closes the tables (storing their current rows) and the connection.
+    // Closes the tables (storing their current rows) and the connection. A row the engine
+    // refuses to store is reported.
     void disconnectDatabase();
     bool isConnected() const;
-    // Closes the tables (storing their current rows; a row the engine refuses is reported) and
-    // the query objects; the connection and the hold on the file stay, so the file can be
-    // replaced underneath without another program taking it meanwhile.
-    void closeTables();
+    // Closes the tables (storing their current rows) and the query objects; the connection and
+    // the hold on the file stay, so the file can be replaced underneath without another
+    // program taking it meanwhile. Returns the engine's reason when a pending row had to be
+    // dropped because it could not be stored, empty otherwise.
+    QString closeTables();
     // The steps after connecting, run again on the open connection: the upgrade and the nine
     // tables. Reports a table that fails to open; returns whether all are open.
     bool reopenTables();
