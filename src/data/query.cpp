@@ -6,6 +6,15 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+namespace {
+
+QString engineText(const QSqlError& error) {
+    const QString text = error.databaseText();
+    return text.isEmpty() ? error.text() : text;
+}
+
+} // namespace
+
 Query::Query(Database& database, const QString& name, const QStringList& initialSql)
     : m_database(database)
     , m_name(name)
@@ -42,9 +51,7 @@ bool Query::open() {
         ok = query.exec();
     }
     if (!ok) {
-        m_lastError = query.lastError().databaseText();
-        if (m_lastError.isEmpty())
-            m_lastError = query.lastError().text();
+        m_lastError = engineText(query.lastError());
         return false;
     }
     m_rowsAffected = query.isSelect() ? 0 : query.numRowsAffected();
@@ -70,6 +77,27 @@ bool Query::open() {
     m_open = true;
     m_current = 0;
     return true;
+}
+
+bool Query::runForEach(const QList<QVariantList>& valueLists) {
+    close();
+    m_lastError.clear();
+    if (!m_database.isOpen()) {
+        m_lastError = QStringLiteral("Keine Verbindung zur Datenbank.");
+        return false;
+    }
+    QSqlQuery query(m_database.connection());
+    bool ok = query.prepare(sql());
+    for (qsizetype i = 0; ok && i < valueLists.size(); ++i) {
+        const QVariantList& values = valueLists.at(i);
+        for (int v = 0; v < values.size(); ++v)
+            query.bindValue(v, values.at(v));
+        ok = query.exec();
+    }
+    if (!ok)
+        m_lastError = engineText(query.lastError());
+    query.finish();
+    return ok;
 }
 
 void Query::close() {

@@ -26,6 +26,9 @@ public:
 
     // Runs the statement. Returns false, with the engine's text in lastError(), on failure.
     bool open();
+    // Runs a statement that changes data once for each list of values, prepared once. Stops
+    // at the first failure and returns false, with the engine's text in lastError().
+    bool runForEach(const QList<QVariantList>& valueLists);
     void close();
     bool isOpen() const { return m_open; }
     QString lastError() const { return m_lastError; }

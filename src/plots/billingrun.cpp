@@ -1,9 +1,9 @@
 #include "plots/billingrun.h"
 
 #include "plots/losssharing.h"
-#include "plots/plotcommands.h"
 #include "plots/plotsums.h"
 
+#include "data/billamounts.h"
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
@@ -79,46 +79,6 @@ QStringList rawConsumptionStatement(const MediumTerms& terms) {
             terms.meteredLine()};
 }
 
-// The custom items' corrections of the total: an item whose income flag is false was added
-// once by the total and is taken off twice, so that it is credited.
-struct Correction {
-    const char* from;
-    const char* change;
-    const char* condition;
-};
-
-constexpr Correction corrections[] = {
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve1)*2", "nfelder.rc1 = false"},
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve2)*2", "nfelder.rc2 = false"},
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve3)*2", "nfelder.rc3 = false"},
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve4)*2", "nfelder.rc4 = false"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve5)",
-     "nfelder.rc5 = false and nfelder.rc111=false"},
-    {"param,nfelder", "parzelle.gesamt+(param.reserve5)",
-     "nfelder.rc5 = true and nfelder.rc111=false"},
-    {"param,nfelder", "parzelle.gesamt+round(parzelle.flaeche*param.reserve5*10000)/10000",
-     "nfelder.rc5 = true and nfelder.rc111=true"},
-    {"param,nfelder", "parzelle.gesamt-round(parzelle.flaeche*param.reserve5*10000)/10000",
-     "nfelder.rc5 = false and nfelder.rc111=true"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve6)",
-     "nfelder.rc6 = false and nfelder.rc222=false"},
-    {"param,nfelder", "parzelle.gesamt+(param.reserve6)",
-     "nfelder.rc6 = true and nfelder.rc222=false"},
-    {"param,nfelder", "parzelle.gesamt-(parzelle.flaeche *param.reserve6)",
-     "nfelder.rc6 = false and nfelder.rc222=true"},
-    {"param,nfelder", "parzelle.gesamt+(parzelle.flaeche * param.reserve6)",
-     "nfelder.rc6 = true and nfelder.rc222=true"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve7)*2", "nfelder.rc7 = false"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve8)*2", "nfelder.rc8 = false"},
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve9)*2", "nfelder.rc9 = false"},
-    {"nfelder", "parzelle.gesamt-(parzelle.reserve10)*2", "nfelder.rc10 = false"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve11)*2", "nfelder.rc11 = false"},
-    {"param,nfelder", "parzelle.gesamt-(param.reserve12)*2", "nfelder.rc12 = false"},
-    // Unconnected plots pay no standing charge of that medium.
-    {"param,nfelder", "parzelle.gesamt-param.wartungsgebuehr", "parzelle.text1 = ' '"},
-    {"param,nfelder", "parzelle.gesamt-param.grundgebuehr_w", "parzelle.text2 = ' '"},
-};
-
 } // namespace
 
 BillingRun::BillingRun(DM1& dm, Interaction& interaction)
@@ -129,7 +89,8 @@ BillingRun::Outcome BillingRun::run(const BillingOptions& options) {
     ProgressScope progress(m_interaction, QStringLiteral("Jahresabrechnung"),
                            QStringLiteral("Die Jahresabrechnung wird berechnet …"));
     const QScopedValueRollback<ProgressScope*> showingProgress(m_progress, &progress);
-    m_flags = {};
+    m_statementOptions = {};
+    m_statementOptions.layout = options.statementLayout;
     m_electricityByConsumption = false;
     m_waterByConsumption = false;
     m_error.clear();
@@ -222,10 +183,10 @@ bool BillingRun::compute(const BillingOptions& options, QString& stopMessage) {
     if (m_waterByConsumption && !shareByConsumption(Medium::Water))
         return false;
     reportProgress(40);
-    if (m_flags.electricityEqualShare && !shareEqually(Medium::Electricity))
+    if (m_statementOptions.electricityEqualShare && !shareEqually(Medium::Electricity))
         return false;
     reportProgress(50);
-    if (m_flags.waterEqualShare && !shareEqually(Medium::Water))
+    if (m_statementOptions.waterEqualShare && !shareEqually(Medium::Water))
         return false;
     reportProgress(60);
     if (!shareFixedCosts())
@@ -254,8 +215,8 @@ bool BillingRun::checkMedium(Medium medium, QString& stopMessage) {
                                    : LossSharingChoice::water(m_dm.param());
     bool& byConsumption =
         medium == Medium::Electricity ? m_electricityByConsumption : m_waterByConsumption;
-    bool& equalShare =
-        medium == Medium::Electricity ? m_flags.electricityEqualShare : m_flags.waterEqualShare;
+    bool& equalShare = medium == Medium::Electricity ? m_statementOptions.electricityEqualShare
+                                                     : m_statementOptions.waterEqualShare;
     switch (method) {
     case LossSharing::NotChosen:
         stopMessage = terms.noMethod;
@@ -358,38 +319,41 @@ bool BillingRun::computeAdvances(const BillingOptions& options) {
 }
 
 bool BillingRun::computeTotals() {
-    const QStringList total{
-        QStringLiteral("update parzelle set gesamt=round(parzelle.strom*param.preis_kwh*100)/100"
-                       "-parzelle.abschlag_strom_vorjahr+parzelle.abschlag_strom"),
-        QStringLiteral("+param.wartungsgebuehr+param.beitrag"
-                       "+round(parzelle.flaeche*param.pachtzins*100)/100"
-                       " + round(parzelle.nicht_gel_arbeitsstunden*param.preis_arbeitsstunde*100)"
-                       "/100"),
-        QStringLiteral("+round(parzelle.wasser*param.preis_qm*100)/100+param.vereinshaftpflicht"
-                       "+param.vereinsunfallversicherung+parzelle.laubenversicherung"
-                       "+parzelle.parkplatzgebuehr"),
-        QStringLiteral("+param.umlagen+round(param.neuvermessung*param.pachtzins*100)/100"
-                       "+param.strassenreinigung+parzelle.reserve1+parzelle.reserve2"
-                       "+parzelle.reserve3+parzelle.reserve4"),
-        QStringLiteral("+param.reserve7+param.reserve8+param.grundgebuehr_w"
-                       "+parzelle.abschlag_wasser-parzelle.abschlag_wasser_vorjahr"
-                       "+parzelle.reserve9+parzelle.reserve10+param.reserve11+param.reserve12"),
-        QStringLiteral("from param,nfelder"),
-    };
-    if (!execute(total))
+    // Every plot's total is the sum of its bill's amounts, each rounded to cents once, so that
+    // the statements print, and the transfer books, what the total holds. The parameter and
+    // custom-item rows are joined as constants: without them no total is computed.
+    Query& rows = m_dm.parzupdateQuery();
+    rows.setSql(
+        {QStringLiteral("select parzelle.rowid as plot_row, * from parzelle,param,nfelder")});
+    if (!rows.open()) {
+        m_error = rows.lastError();
         return false;
-    // The new total holds no dunning fee; where no total was computed the mark stays true.
-    if (!execute({QStringLiteral("update parzelle set %1 = false from param,nfelder")
-                      .arg(QString::fromLatin1(PlotCommands::dunningFeeIncludedColumn))}))
-        return false;
-    for (const Correction& correction : corrections) {
-        if (!execute({QStringLiteral("update parzelle set gesamt=%1 from %2")
-                          .arg(QString::fromLatin1(correction.change),
-                               QString::fromLatin1(correction.from)),
-                      QStringLiteral("where ") + QString::fromLatin1(correction.condition)}))
-            return false;
     }
-    return true;
+    QList<QVariantList> totals;
+    totals.reserve(rows.rowCount());
+    for (rows.first(); !rows.atEnd(); rows.next()) {
+        BillInputs inputs = BillInputs::fromRow(rows, BillInputs::LossShare::Included);
+        // The new total holds no dunning fee; the register may add it again.
+        inputs.dunningFeeIncluded = false;
+        const BillAmounts bill(inputs);
+        if (!bill.isValid()) {
+            m_error = QStringLiteral("Ein Betrag der Parzelle %1 ist keine gültige Zahl oder "
+                                     "zu groß. Bitte prüfen Sie die Eingaben dieser Parzelle und "
+                                     "die allgemeinen Eingaben.")
+                          .arg(rows.text(QStringLiteral("Nr")));
+            rows.close();
+            return false;
+        }
+        totals << QVariantList{bill.total(), rows.value(QStringLiteral("plot_row"))};
+    }
+    rows.close();
+    rows.setSql({QStringLiteral("update parzelle set gesamt = ?, %1 = false where rowid = ?")
+                     .arg(QString::fromLatin1(BillAmounts::dunningFeeIncludedColumn))});
+    const bool stored = rows.runForEach(totals);
+    if (!stored)
+        m_error = rows.lastError();
+    rows.close();
+    return stored;
 }
 
 bool BillingRun::restoreRawConsumption() {
@@ -410,6 +374,9 @@ bool BillingRun::restoreRawConsumption() {
 }
 
 void BillingRun::showStatements() {
+    Table& openingBalance = m_dm.anfanghaupt();
+    openingBalance.open();
+    const QString year = openingBalance.text(QStringLiteral("Jahr"));
     Query& print = m_dm.DruckQuery();
     print.setSql(
         {QStringLiteral("select * from parzelle,param,nfelder"), QStringLiteral("order by nr")});
@@ -422,7 +389,7 @@ void BillingRun::showStatements() {
         return;
     }
     if (m_showStatements)
-        m_showStatements(m_flags);
+        m_showStatements(print, year, m_statementOptions);
     print.close();
 }
 
@@ -445,15 +412,8 @@ bool BillingRun::readParameters() {
 }
 
 bool BillingRun::count(const QString& whereLine, PlotSums& sums) {
-    sums = PlotSums::read(m_dm, whereLine);
-    // The sums read a failed count as no plots; here it has to stop the run.
-    const QString error = m_dm.sumparzquery().lastError();
-    m_dm.sumparzquery().close();
-    if (!error.isEmpty()) {
-        m_error = error;
-        return false;
-    }
-    return true;
+    m_error = PlotSums::read(m_dm, whereLine, sums);
+    return m_error.isEmpty();
 }
 
 bool BillingRun::execute(const QStringList& lines, const QVariantList& values) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/statementoptions.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -11,25 +13,22 @@
 class DM1;
 class Interaction;
 class ProgressScope;
+class Query;
 struct PlotSums;
 
-// The plot register's switches for the coming year's advances.
+// What the plot register asks of one run: the coming year's advances, and the statement
+// layout it shows at the end.
 struct BillingOptions {
     bool electricityAdvance = false;
     bool waterAdvance = false;
-};
-
-// What the statements need to know of the last run: whether a medium's loss share was added
-// to every metered plot, so that its consumption is printed as own use plus share.
-struct BillingFlags {
-    bool electricityEqualShare = false;
-    bool waterEqualShare = false;
+    StatementLayout statementLayout = StatementLayout::WithTransferForm;
 };
 
 // The annual billing run: consumption with the loss shares, prices and per-plot shares into
-// the parameter row, advances and invoice totals into every plot, all by set-based
-// statements; then the statements are shown and the raw consumption is put back. Either the
-// whole computation is stored or none of it. The interaction shows the run's progress.
+// the parameter row and advances into every plot by set-based statements, and every plot's
+// invoice total from its bill's amounts; then the statements are shown and the raw
+// consumption is put back. Either the whole computation is stored or none of it. The
+// interaction shows the run's progress.
 class BillingRun {
 public:
     enum class Outcome {
@@ -42,15 +41,17 @@ public:
 
     // Called after a stop message: the caller shows the general parameters window.
     void setShowParameters(std::function<void()> show) { m_showParameters = std::move(show); }
-    // Called with DruckQuery open (one row per plot with the parameter and custom-item
-    // columns, in the order of Nr) to show the statements; returns when the preview is closed.
-    void setShowStatements(std::function<void(const BillingFlags&)> show) {
-        m_showStatements = std::move(show);
-    }
+    // Called to show the statements: with the rows (one per plot with the parameter and
+    // custom-item columns, in the order of Nr; consumption with the loss shares), the main
+    // cash book's year and how to print them. Returns when the preview is closed.
+    using ShowStatements =
+        std::function<void(Query& rows, const QString& year, const StatementOptions& options)>;
+    void setShowStatements(ShowStatements show) { m_showStatements = std::move(show); }
 
     Outcome run(const BillingOptions& options);
-    // Set by the last run; a stopped run may have set the first medium's flag only.
-    BillingFlags flags() const { return m_flags; }
+    // What the last run handed to the statements; a stopped run may have set the first
+    // medium's equal-share flag only.
+    StatementOptions statementOptions() const { return m_statementOptions; }
 
 private:
     enum class Medium { Electricity, Water };
@@ -75,10 +76,10 @@ private:
     DM1& m_dm;
     Interaction& m_interaction;
     std::function<void()> m_showParameters;
-    std::function<void(const BillingFlags&)> m_showStatements;
+    ShowStatements m_showStatements;
     ProgressScope* m_progress = nullptr; // while a run is under way
 
-    BillingFlags m_flags;
+    StatementOptions m_statementOptions;
     bool m_electricityByConsumption = false;
     bool m_waterByConsumption = false;
     QHash<QString, double> m_parameters; // the parameter row as the run found it; lower case

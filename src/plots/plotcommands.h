@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/billamounts.h"
+
 #include <QString>
 
 class DM1;
@@ -22,6 +24,6 @@ bool addDunningFee(DM1& dm);
 
 // The spare plot column that records that the invoice total holds the dunning fee; the
 // billing run recomputes the total without it and clears the mark.
-inline const char* dunningFeeIncludedColumn = "bool1";
+inline const char* dunningFeeIncludedColumn = BillAmounts::dunningFeeIncludedColumn;
 
 } // namespace PlotCommands

@@ -2,7 +2,7 @@
 
 #include "data/dm1.h"
 
-PlotSums PlotSums::read(DM1& dm, const QString& whereLine) {
+QString PlotSums::read(DM1& dm, const QString& whereLine, PlotSums& sums) {
     Query& query = dm.sumparzquery();
     query.close();
     QStringList lines{
@@ -14,13 +14,16 @@ PlotSums PlotSums::read(DM1& dm, const QString& whereLine) {
         lines << whereLine;
     query.setSql(lines);
 
-    PlotSums sums;
-    if (!query.open() || query.isEmpty())
-        return sums;
-    query.first();
-    // Sums over no rows come back empty; number() reads that as 0.
-    sums.count = int(query.number(QStringLiteral("nr")));
-    sums.electricity = query.number(QStringLiteral("strom"));
-    sums.water = query.number(QStringLiteral("wasser"));
-    return sums;
+    sums = PlotSums();
+    if (!query.open())
+        return query.lastError();
+    if (!query.isEmpty()) {
+        query.first();
+        // Sums over no rows come back empty; number() reads that as 0.
+        sums.count = int(query.number(QStringLiteral("nr")));
+        sums.electricity = query.number(QStringLiteral("strom"));
+        sums.water = query.number(QStringLiteral("wasser"));
+    }
+    query.close();
+    return {};
 }

@@ -11,8 +11,8 @@ struct PlotSums {
     double electricity = 0; // kWh
     double water = 0;       // m³
 
-    // Runs the count through the data module's sum query. `whereLine`, when given, is added
-    // as the statement's last line ("where parzelle.text1 = 'X'"). A failing statement reads
-    // as no plots, so a caller never has to tell an error from an empty register.
-    static PlotSums read(DM1& dm, const QString& whereLine = QString());
+    // Counts through the data module's sum query. `whereLine`, when not empty, is added as the
+    // statement's last line ("where parzelle.text1 = 'X'"). Returns the engine's error text,
+    // empty on success; on failure the sums are all 0.
+    static QString read(DM1& dm, const QString& whereLine, PlotSums& sums);
 };

@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 const QString computedHint = QStringLiteral("wird erst beim Rechnungsdruck berechnet");
@@ -54,6 +56,18 @@ QGridLayout* gridOf(QGroupBox* box) {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(4);
     return grid;
+}
+
+// The plot register's count and sums for the buttons beside the main meters; a failed count
+// is said as such rather than shown as nothing.
+std::optional<PlotSums> readSums(DM1& dm, Interaction& interaction) {
+    PlotSums sums;
+    const QString error = PlotSums::read(dm, QString(), sums);
+    if (error.isEmpty())
+        return sums;
+    interaction.reportError(
+        QStringLiteral("Die Parzellen konnten nicht gezählt werden.\n\n%1").arg(error));
+    return std::nullopt;
 }
 
 } // namespace
@@ -427,17 +441,17 @@ bool Tparam::store() {
 }
 
 void Tparam::showPlotCount() {
-    const PlotSums sums = PlotSums::read(m_dm);
-    m_interaction.inform(QString::number(sums.count));
+    if (const std::optional<PlotSums> sums = readSums(m_dm, m_interaction))
+        m_interaction.inform(QString::number(sums->count));
 }
 
 void Tparam::showElectricitySum() {
-    const PlotSums sums = PlotSums::read(m_dm);
-    m_interaction.inform(NumberFormat::format(sums.electricity, QString()) +
-                         QStringLiteral(" kwh"));
+    if (const std::optional<PlotSums> sums = readSums(m_dm, m_interaction))
+        m_interaction.inform(NumberFormat::format(sums->electricity, QString()) +
+                             QStringLiteral(" kwh"));
 }
 
 void Tparam::showWaterSum() {
-    const PlotSums sums = PlotSums::read(m_dm);
-    m_interaction.inform(NumberFormat::format(sums.water, QString()) + QStringLiteral(" m³"));
+    if (const std::optional<PlotSums> sums = readSums(m_dm, m_interaction))
+        m_interaction.inform(NumberFormat::format(sums->water, QString()) + QStringLiteral(" m³"));
 }

@@ -326,12 +326,10 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
     QMenu* print = menuBar->addMenu(QStringLiteral("D&ruck"));
     // Commands whose windows come with later work stay visible but disabled.
     connect(remember(print->addAction(QStringLiteral("&Jahresabrechnung mit Überweiser"))),
-            &QAction::triggered, this, [this] { runBilling(); });
+            &QAction::triggered, this, [this] { runBilling(StatementLayout::WithTransferForm); });
     connect(remember(print->addAction(QStringLiteral("Jahresabrechnung ohne Überweiser"))),
-            &QAction::triggered, this, [this] {
-                m_secondLayout = true;
-                runBilling();
-            });
+            &QAction::triggered, this,
+            [this] { runBilling(StatementLayout::WithoutTransferForm); });
     connect(remember(print->addAction(QStringLiteral("Adr&essen"))), &QAction::triggered, this,
             [this] {
                 if (!commitFocusedEdit(this))
@@ -518,19 +516,17 @@ void TParzelleform::resetPaidFlags() {
                 .arg(EngineError::describe(error)));
 }
 
-void TParzelleform::runBilling() {
+void TParzelleform::runBilling(StatementLayout layout) {
     BillingRun run(m_dm, m_interaction);
     run.setShowParameters([this] {
         if (m_parametersWindow)
             m_parametersWindow->exec();
     });
-    run.setShowStatements([&](const BillingFlags& flags) {
-        m_interaction.showReport(Statements::layout(m_dm, flags, m_secondLayout));
+    run.setShowStatements([&](Query& rows, const QString& year, const StatementOptions& options) {
+        m_interaction.showReport(Statements::layout(rows, year, options));
     });
-    run.run({chargesElectricityAdvance(), chargesWaterAdvance()});
-    // However the run ended, the next one prints the layout with the transfer form unless
-    // the second layout is asked for again.
-    m_secondLayout = false;
+    // The layout holds for this run only: the next one prints what its command asks for.
+    run.run({chargesElectricityAdvance(), chargesWaterAdvance(), layout});
 }
 
 void TParzelleform::addDunningFee() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/statementoptions.h"
+
 #include <QDialog>
 #include <QHash>
 
@@ -71,7 +73,7 @@ private:
     void updateRemarksCaption();
     void resetPaidFlags();
     void addDunningFee();
-    void runBilling();
+    void runBilling(StatementLayout layout);
 
     DM1& m_dm;
     Interaction& m_interaction;
@@ -91,5 +93,4 @@ private:
     QPushButton* m_dunningTotalButton = nullptr;
     QPushButton* m_resetButton = nullptr;
     QList<QAction*> m_actions;
-    bool m_secondLayout = false; // "Jahresabrechnung ohne Überweiser" prints the second layout
 };

@@ -3,22 +3,18 @@
 #include "reports/tliste1.h"
 #include "reports/tliste2.h"
 
-#include "data/dm1.h"
-#include "plots/billingrun.h"
+#include <memory>
 
 namespace Statements {
 
-ReportDocument layout(DM1& dm, const BillingFlags& flags, bool secondLayout) {
-    Table& openingBalance = dm.anfanghaupt();
-    openingBalance.open();
-    const QString year = openingBalance.text(QStringLiteral("Jahr"));
-    Query& rows = dm.DruckQuery();
-    if (secondLayout) {
-        TListe2 report;
-        return report.preview(rows, year, flags.electricityEqualShare, flags.waterEqualShare);
-    }
-    TListe1 report;
-    return report.preview(rows, year, flags.electricityEqualShare, flags.waterEqualShare);
+ReportDocument layout(Query& rows, const QString& year, const StatementOptions& options,
+                      const QDate& printDate) {
+    std::unique_ptr<StatementReport> report;
+    if (options.layout == StatementLayout::WithoutTransferForm)
+        report = std::make_unique<TListe2>(year, options);
+    else
+        report = std::make_unique<TListe1>(year, options);
+    return report->layout(rows, printDate);
 }
 
 } // namespace Statements

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "framework/reportdocument.h"
+#include "reports/statementoptions.h"
 
-class DM1;
-struct BillingFlags;
+#include <QDate>
+#include <QString>
 
-// The annual statements of every plot in DruckQuery, in the layout with the bank transfer
-// form or in the second one.
+class Query;
+
+// The annual statements, one page per plot.
 namespace Statements {
 
-ReportDocument layout(DM1& dm, const BillingFlags& flags, bool secondLayout);
+// Lays out the statements of the rows (one per plot, the plot joined with the parameter row
+// and the custom items, as "select * from parzelle,param,nfelder order by nr" gives them,
+// consumption with the loss shares) for the main cash book's year, in the layout the options
+// choose.
+ReportDocument layout(Query& rows, const QString& year, const StatementOptions& options,
+                      const QDate& printDate = QDate::currentDate());
 
 } // namespace Statements

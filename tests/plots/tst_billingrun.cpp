@@ -25,8 +25,9 @@ struct StatementRow {
 struct Seen {
     int parametersShown = 0;
     int statementsShown = 0;
-    BillingFlags flags; // handed to the statements
-    BillingFlags flagsAfter;
+    StatementOptions options; // handed to the statements
+    StatementOptions optionsAfter;
+    QString year;
     QList<StatementRow> rows;
     QStringList fields;
     double currentPlotStrom = -1; // what the plot register showed during the preview
@@ -78,21 +79,22 @@ double parameterValue(Workspace& w, const QString& column) {
 BillingRun::Outcome runBilling(Workspace& w, Seen& seen, const BillingOptions& options = {}) {
     BillingRun run(*w.dm, w.interaction);
     run.setShowParameters([&seen] { ++seen.parametersShown; });
-    run.setShowStatements([&seen, &w](const BillingFlags& flags) {
-        ++seen.statementsShown;
-        seen.flags = flags;
-        Query& rows = w.dm->DruckQuery();
-        seen.fields = rows.fieldNames();
-        for (rows.first(); !rows.atEnd(); rows.next()) {
-            seen.rows << StatementRow{
-                rows.text(QStringLiteral("Nr")), rows.number(QStringLiteral("Strom")),
-                rows.number(QStringLiteral("Wasser")), rows.number(QStringLiteral("gesamt")),
-                rows.number(QStringLiteral("Preis_kwh"))};
-        }
-        seen.currentPlotStrom = w.dm->parzelle().number(QStringLiteral("Strom"));
-    });
+    run.setShowStatements(
+        [&seen, &w](Query& rows, const QString& year, const StatementOptions& options) {
+            ++seen.statementsShown;
+            seen.options = options;
+            seen.year = year;
+            seen.fields = rows.fieldNames();
+            for (rows.first(); !rows.atEnd(); rows.next()) {
+                seen.rows << StatementRow{
+                    rows.text(QStringLiteral("Nr")), rows.number(QStringLiteral("Strom")),
+                    rows.number(QStringLiteral("Wasser")), rows.number(QStringLiteral("gesamt")),
+                    rows.number(QStringLiteral("Preis_kwh"))};
+            }
+            seen.currentPlotStrom = w.dm->parzelle().number(QStringLiteral("Strom"));
+        });
     const BillingRun::Outcome outcome = run.run(options);
-    seen.flagsAfter = run.flags();
+    seen.optionsAfter = run.statementOptions();
     return outcome;
 }
 
@@ -128,6 +130,9 @@ private Q_SLOTS:
     void customItemsAreChargedOrCredited();
     void missingInputStopsTheRun_data();
     void missingInputStopsTheRun();
+    void totalIsTheSumOfTheRoundedAmounts();
+    void amountNoOneCanMeanStopsTheRun();
+    void statementsGetTheLayoutAndTheYear();
     void twoRunsGiveTheSameTotals();
     void dunningFeeIsRemovedFromTheTotal();
     void failingStatementChangesNothing();
@@ -152,9 +157,9 @@ void TestBillingRun::equalShareAddsTheLossToEveryMeteredPlot() {
 
     // The statements see the consumption with the share, one row per plot in text order.
     QCOMPARE(seen.statementsShown, 1);
-    QVERIFY(seen.flags.electricityEqualShare);
-    QVERIFY(!seen.flags.waterEqualShare);
-    QVERIFY(seen.flagsAfter.electricityEqualShare);
+    QVERIFY(seen.options.electricityEqualShare);
+    QVERIFY(!seen.options.waterEqualShare);
+    QVERIFY(seen.optionsAfter.electricityEqualShare);
     QCOMPARE(seen.rows.size(), 3);
     QCOMPARE(seen.rows.at(0).nr, QStringLiteral("1"));
     QCOMPARE(seen.rows.at(1).nr, QStringLiteral("10"));
@@ -195,7 +200,7 @@ void TestBillingRun::byConsumptionRaisesThePrice() {
     QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("gesamt")), 133.32);
     QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("gesamt")), 166.65);
     QCOMPARE(seen.rows.at(0).strom, 400.0);
-    QVERIFY(!seen.flags.electricityEqualShare);
+    QVERIFY(!seen.options.electricityEqualShare);
 }
 
 void TestBillingRun::mainMeterBelowThePlotsGivesANegativeShare() {
@@ -264,7 +269,7 @@ void TestBillingRun::noWaterPlotMeansNoWaterCheck() {
     QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("Wasser")), 0.0);
     QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("Wasser")), 0.0);
     QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("gesamt")), 135.0);
-    QVERIFY(!seen.flags.waterEqualShare);
+    QVERIFY(!seen.options.waterEqualShare);
 }
 
 void TestBillingRun::plotWithoutMarkerKeepsItsConsumption() {
@@ -327,8 +332,8 @@ void TestBillingRun::fixedCostsAreSharedAmongThePlots() {
 
     Seen seen;
     QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Completed);
-    QVERIFY(seen.flags.electricityEqualShare);
-    QVERIFY(seen.flags.waterEqualShare);
+    QVERIFY(seen.options.electricityEqualShare);
+    QVERIFY(seen.options.waterEqualShare);
     QCOMPARE(parameterValue(w, QStringLiteral("z8")), 0.5);
     QCOMPARE(parameterValue(w, QStringLiteral("z9")), 0.5);
     QCOMPARE(parameterValue(w, QStringLiteral("Wartungsgebuehr")), 50.0);
@@ -372,12 +377,13 @@ void TestBillingRun::customItemsAreChargedOrCredited_data() {
         QTest::addRow("item %d charged", item) << item << true << false << 10.0 << 10.0;
         QTest::addRow("item %d credited", item) << item << false << false << 10.0 << -10.0;
     }
-    // By area: item 5 to a ten-thousandth, item 6 unrounded.
-    QTest::newRow("item 5 by area charged") << 5 << true << true << 0.1234 << 30.9117;
-    QTest::newRow("item 5 by area credited") << 5 << false << true << 0.1234 << -30.9117;
-    QTest::newRow("item 5 by area rounded") << 5 << true << true << 0.12345 << 30.9242;
-    QTest::newRow("item 6 by area charged") << 6 << true << true << 0.12345 << 30.924225;
-    QTest::newRow("item 6 by area credited") << 6 << false << true << 0.12345 << -30.924225;
+    // By area: a price per m² times 250.5 m², billed in cents like every other amount.
+    QTest::newRow("item 5 by area charged") << 5 << true << true << 0.1234 << 30.91;
+    QTest::newRow("item 5 by area credited") << 5 << false << true << 0.1234 << -30.91;
+    QTest::newRow("item 6 by area charged") << 6 << true << true << 0.12345 << 30.92;
+    QTest::newRow("item 6 by area credited") << 6 << false << true << 0.12345 << -30.92;
+    QTest::newRow("item 5 by area, half a cent") << 5 << true << true << 0.01 << 2.5;
+    QTest::newRow("item 6 by area, half a cent") << 6 << false << true << 0.05 << -12.52;
 }
 
 void TestBillingRun::customItemsAreChargedOrCredited() {
@@ -482,6 +488,61 @@ void TestBillingRun::missingInputStopsTheRun() {
     // Only the raw consumption has been written.
     QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("Strom")), 500.0);
     QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("Wasser")), 30.0);
+}
+
+void TestBillingRun::totalIsTheSumOfTheRoundedAmounts() {
+    Workspace w;
+    addPlot(w, QStringLiteral("1"), QStringLiteral(" "), QStringLiteral(" "));
+    addPlot(w, QStringLiteral("2"), QStringLiteral(" "), QStringLiteral(" "));
+    exec(w, QStringLiteral("UPDATE parzelle SET Flaeche = 223, nicht_gel_Arbeitsstunden = 1.5 "
+                           "WHERE Nr = '1'"));
+    exec(w, QStringLiteral("UPDATE parzelle SET Flaeche = 225, nicht_gel_Arbeitsstunden = 0.5 "
+                           "WHERE Nr = '2'"));
+    setParameters(w, QStringLiteral("Pachtzins = 0.215, Preis_Arbeitsstunde = 12.25"));
+    reload(w);
+
+    Seen seen;
+    QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Completed);
+    // 47.945 + 18.375 and 48.375 + 6.125: every half cent to the even cent, once.
+    QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("gesamt")), 47.94 + 18.38);
+    QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("gesamt")), 48.38 + 6.12);
+}
+
+void TestBillingRun::amountNoOneCanMeanStopsTheRun() {
+    Workspace w;
+    addPlot(w, QStringLiteral("1"), QStringLiteral(" "), QStringLiteral(" "));
+    addPlot(w, QStringLiteral("7"), QStringLiteral(" "), QStringLiteral(" "));
+    exec(w, QStringLiteral("UPDATE parzelle SET gesamt = 42"));
+    exec(w, QStringLiteral("UPDATE parzelle SET Laubenversicherung = 9e999 WHERE Nr = '7'"));
+    reload(w);
+
+    Seen seen;
+    QCOMPARE(runBilling(w, seen), BillingRun::Outcome::Failed);
+    QCOMPARE(seen.statementsShown, 0);
+    QCOMPARE(w.interaction.errors.size(), 1);
+    QVERIFY2(w.interaction.errors.first().contains(QStringLiteral("Parzelle 7")),
+             qPrintable(w.interaction.errors.first()));
+    QCOMPARE(plotValue(w, QStringLiteral("1"), QStringLiteral("gesamt")), 42.0);
+    QCOMPARE(plotValue(w, QStringLiteral("7"), QStringLiteral("gesamt")), 42.0);
+}
+
+void TestBillingRun::statementsGetTheLayoutAndTheYear() {
+    Workspace w;
+    twoMeteredPlots(w, LossSharing::Equal);
+    exec(w, QStringLiteral("UPDATE hauptanfangsw SET Jahr = '2031'"));
+    w.dm->anfanghaupt().reopen();
+
+    Seen second;
+    BillingOptions options;
+    options.statementLayout = StatementLayout::WithoutTransferForm;
+    QCOMPARE(runBilling(w, second, options), BillingRun::Outcome::Completed);
+    QCOMPARE(second.options.layout, StatementLayout::WithoutTransferForm);
+    QCOMPARE(second.year, QStringLiteral("2031"));
+
+    // The choice holds for its own run only.
+    Seen next;
+    QCOMPARE(runBilling(w, next), BillingRun::Outcome::Completed);
+    QCOMPARE(next.options.layout, StatementLayout::WithTransferForm);
 }
 
 void TestBillingRun::twoRunsGiveTheSameTotals() {

@@ -408,25 +408,40 @@ void TestParametersWindow::plotSumsTakeAWhereLine() {
     Workspace w;
     w.execute(QStringLiteral("INSERT INTO parzelle (Nr, Strom, Wasser, text1) VALUES "
                              "('1', 400.5, 12.25, 'X'), ('2', 100, 3, ' '), ('3', 20, 1, 'X')"));
-    const PlotSums all = PlotSums::read(*w.dm);
+    PlotSums all;
+    QCOMPARE(PlotSums::read(*w.dm, QString(), all), QString());
     QCOMPARE(all.count, 3);
     QCOMPARE(all.electricity, 520.5);
     QCOMPARE(all.water, 16.25);
 
-    const PlotSums metered = PlotSums::read(*w.dm, QStringLiteral("where parzelle.text1 = 'X'"));
+    PlotSums metered;
+    QCOMPARE(PlotSums::read(*w.dm, QStringLiteral("where parzelle.text1 = 'X'"), metered),
+             QString());
     QCOMPARE(metered.count, 2);
     QCOMPARE(metered.electricity, 420.5);
     QCOMPARE(metered.water, 13.25);
 
-    const PlotSums none = PlotSums::read(*w.dm, QStringLiteral("where parzelle.text1 = 'Y'"));
+    PlotSums none;
+    QCOMPARE(PlotSums::read(*w.dm, QStringLiteral("where parzelle.text1 = 'Y'"), none), QString());
     QCOMPARE(none.count, 0);
     QCOMPARE(none.electricity, 0.0);
 
-    // A statement the engine refuses reads as nothing, without a message.
-    const PlotSums failed = PlotSums::read(*w.dm, QStringLiteral("where no_such_column = 1"));
+    // A statement the engine refuses says why, and counts nothing.
+    PlotSums failed = all;
+    QVERIFY(PlotSums::read(*w.dm, QStringLiteral("where no_such_column = 1"), failed)
+                .contains(QStringLiteral("no_such_column")));
     QCOMPARE(failed.count, 0);
     QCOMPARE(failed.water, 0.0);
-    QVERIFY(w.interaction.said().isEmpty());
+
+    // The window says so instead of showing a count of nothing.
+    Tparam window(*w.dm, w.interaction);
+    QVERIFY(showActive(window));
+    w.execute(QStringLiteral("ALTER TABLE parzelle RENAME TO parzellen"));
+    window.plotCountButton()->click();
+    QCOMPARE(w.interaction.messages, QStringList());
+    QCOMPARE(w.interaction.errors.size(), 1);
+    QVERIFY(w.interaction.errors.first().startsWith(
+        QStringLiteral("Die Parzellen konnten nicht gezählt werden.")));
 }
 
 void TestParametersWindow::everyTypedValueSurvivesClosingAndReconnect() {

@@ -1,9 +1,9 @@
+#include "support/reportdump.h"
 #include "support/workspace.h"
 
 #include "framework/reportrenderer.h"
-#include "reports/statementitems.h"
-#include "reports/tliste1.h"
-#include "reports/tliste2.h"
+#include "reports/statementfigures.h"
+#include "reports/statements.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -21,14 +21,14 @@ private Q_SLOTS:
     void cleanup();
 
     void joinNamesTheLabelsWithASuffix();
-    void itemsAndCommonAreaRoundHalvesToEven();
+    void amountsAreTheBillsRoundedToEvenCents();
     void plotWithoutAreaPrintsLeaseOfZero();
-    void negativeElectricityPrintsOnlyTheQuantity();
+    void negativeElectricityIsCredited();
     void negativeElectricityIsBrokenDownWhenSharedEqually();
     void cancellingItemsPrintRowsButNoSum();
     void itemSumIsCarriedIntoTheMainTable();
     void areaLinkedItemPrintsPriceAndQuantity();
-    void lowerCaseMarkerPrintsNoStandingCharge();
+    void standingChargeIsPrintedWhereItIsBilled();
     void hiddenRowsKeepTheirPlace();
     void everyFigureHasADecimalComma();
     void plotsComeInTextOrderOnePageEach();
@@ -42,16 +42,18 @@ private Q_SLOTS:
     void secondLayoutBreaksConsumptionDownOnOneLine();
     void secondLayoutPrintsOnePagePerPlot();
 
+    void layoutsMatchTheReviewedFiles_data();
+    void layoutsMatchTheReviewedFiles();
+
 private:
     void plot(const QString& nr, const QString& columns = QString(),
               const QString& values = QString());
     Query& openRows();
     ReportDocument statements(bool electricityEqualShare = false, bool waterEqualShare = false);
     ReportDocument secondLayout(bool electricityEqualShare = false, bool waterEqualShare = false);
+    void goldenPlots();
 
     Workspace* m_w = nullptr;
-    TListe1* m_liste1 = nullptr;
-    TListe2* m_liste2 = nullptr;
 };
 
 namespace {
@@ -64,7 +66,7 @@ const QPointF secondCorner(20.0, 38.3);
 
 // A main table row's top on the sheet of the first layout, rows counted from 1.
 double rowTop(int row) {
-    return firstCorner.y() + TListe1::tableTop + (row - 1) * TListe1::rowPitch;
+    return firstCorner.y() + 58.0 + (row - 1) * 4.5;
 }
 
 const ReportText* findTrimmed(const ReportPage& page, const QString& text) {
@@ -131,13 +133,9 @@ void TestStatements::init() {
     for (int n = 1; n <= 12; ++n)
         labels << QStringLiteral("reserve%1 = 'Posten %1'").arg(n);
     m_w->execute(QStringLiteral("UPDATE nfelder SET ") + labels.join(QStringLiteral(", ")));
-    m_liste1 = new TListe1;
-    m_liste2 = new TListe2;
 }
 
 void TestStatements::cleanup() {
-    delete m_liste2;
-    delete m_liste1;
     delete m_w;
 }
 
@@ -178,13 +176,15 @@ Query& TestStatements::openRows() {
 }
 
 ReportDocument TestStatements::statements(bool electricityEqualShare, bool waterEqualShare) {
-    return m_liste1->preview(openRows(), QStringLiteral("2026"), electricityEqualShare,
-                             waterEqualShare, printDate);
+    const StatementOptions options{StatementLayout::WithTransferForm, electricityEqualShare,
+                                   waterEqualShare};
+    return Statements::layout(openRows(), QStringLiteral("2026"), options, printDate);
 }
 
 ReportDocument TestStatements::secondLayout(bool electricityEqualShare, bool waterEqualShare) {
-    return m_liste2->preview(openRows(), QStringLiteral("2026"), electricityEqualShare,
-                             waterEqualShare, printDate);
+    const StatementOptions options{StatementLayout::WithoutTransferForm, electricityEqualShare,
+                                   waterEqualShare};
+    return Statements::layout(openRows(), QStringLiteral("2026"), options, printDate);
 }
 
 void TestStatements::joinNamesTheLabelsWithASuffix() {
@@ -210,27 +210,30 @@ void TestStatements::joinNamesTheLabelsWithASuffix() {
     QCOMPARE(rows.text(QStringLiteral("Ort_1")), QStringLiteral("Vereinsort"));
 }
 
-void TestStatements::itemsAndCommonAreaRoundHalvesToEven() {
-    plot(QStringLiteral("1"), QStringLiteral("Flaeche"), QStringLiteral("1"));
+void TestStatements::amountsAreTheBillsRoundedToEvenCents() {
+    plot(QStringLiteral("1"), QStringLiteral("Flaeche, nicht_gel_Arbeitsstunden"),
+         QStringLiteral("1, 1.5"));
     m_w->execute(QStringLiteral("UPDATE param SET reserve5 = 0.12345, reserve6 = 0.5, "
-                                "Pachtzins = 0.125, Neuvermessung = 1"));
+                                "Pachtzins = 0.125, Neuvermessung = 1, "
+                                "Preis_Arbeitsstunde = 12.25"));
     m_w->execute(QStringLiteral("UPDATE nfelder SET rc111 = 1, rc5 = 1, rc6 = 0"));
-    const Query& rows = openRows();
-    // 0.12345 m² price on 1 m²: four decimals, the half to the even neighbour.
-    QCOMPARE(StatementItems::customItemAmount(rows, 5), 0.1234);
-    // Item 6 has no area link here: its amount as it stands, credited.
-    QCOMPARE(StatementItems::customItemAmount(rows, 6), -0.5);
-    QCOMPARE(StatementItems::customItemsSum(rows), 0.1234 - 0.5);
-    QCOMPARE(StatementItems::leaseAmount(rows), 0.125);
-    QCOMPARE(StatementItems::commonAreaAmount(rows).value_or(-1), 0.12);
-
     const ReportPage page = statements().pages.first();
+    // Half cents go to the even cent, printed as billed: 0.125 is 0,12, 18.375 is 18,38.
+    QCOMPARE(mainRow(page, 2), QStringList({QStringLiteral("Pachtzins"), QStringLiteral("0,1250"),
+                                            QStringLiteral("1"), QStringLiteral("0,12")}));
     QCOMPARE(mainRow(page, 3),
              QStringList({QStringLiteral("Ant.Gemeinfl.[m²]"), QStringLiteral("0,1250"),
                           QStringLiteral("1,00"), QStringLiteral("0,12")}));
-    // Printing rounds halves away from zero; the lease is not rounded before.
-    QCOMPARE(mainRow(page, 2), QStringList({QStringLiteral("Pachtzins"), QStringLiteral("0,1250"),
-                                            QStringLiteral("1"), QStringLiteral("0,13")}));
+    QCOMPARE(mainRow(page, 6),
+             QStringList({QStringLiteral("nicht gel. Arbeitsstunden [h]"), QStringLiteral("12,25"),
+                          QStringLiteral("2"), QStringLiteral("18,38")}));
+    // An area-linked item is billed in cents; its price keeps its decimals. Item 6 has no
+    // area link here: its amount as it stands, credited.
+    QCOMPARE(sideRow(page, 0), QStringList({QStringLiteral("Posten 5"), QStringLiteral("0,12345"),
+                                            QStringLiteral("1"), QStringLiteral("0,12")}));
+    QCOMPARE(sideRow(page, 1), QStringList({QStringLiteral("Posten 6"), QStringLiteral("-0,50")}));
+    QCOMPARE(mainRow(page, 1),
+             QStringList({QStringLiteral("Übertrag Sonderposten"), QStringLiteral("-0,38")}));
 }
 
 void TestStatements::plotWithoutAreaPrintsLeaseOfZero() {
@@ -248,20 +251,27 @@ void TestStatements::plotWithoutAreaPrintsLeaseOfZero() {
     QCOMPARE(findTrimmed(page, QStringLiteral("0"))->box.right(), 30.0 + 144.7);
 }
 
-void TestStatements::negativeElectricityPrintsOnlyTheQuantity() {
+void TestStatements::negativeElectricityIsCredited() {
     plot(QStringLiteral("1"), QStringLiteral("Strom"), QStringLiteral("-12.5"));
     const ReportPage page = statements().pages.first();
-    QCOMPARE(mainRow(page, 7), QStringList({QStringLiteral("-12,5")}));
+    // The bill credits a negative consumption, so the statement shows the credit.
+    QCOMPARE(mainRow(page, 7),
+             QStringList({QStringLiteral("El.-Energie [kwh]"), QStringLiteral("0,2800"),
+                          QStringLiteral("-12,5"), QStringLiteral("-3,50")}));
     const ReportText* quantity = findTrimmed(page, QStringLiteral("-12,5"));
     QCOMPARE(quantity->box.right(), 30.0 + 144.7);
     QVERIFY(quantity->font.bold && quantity->font.italic);
     QVERIFY(!findTrimmed(page, QStringLiteral("Ihr Energieverbrauch setzt sich zusammen aus")));
+
+    // Without a price nothing is credited; the wrong reading still shows.
+    m_w->execute(QStringLiteral("UPDATE param SET Preis_kwh = 0"));
+    QCOMPARE(mainRow(statements().pages.first(), 7), QStringList({QStringLiteral("-12,5")}));
 }
 
 void TestStatements::negativeElectricityIsBrokenDownWhenSharedEqually() {
     plot(QStringLiteral("1"), QStringLiteral("Strom, Wasser"), QStringLiteral("-12.5, 20"));
     const ReportPage page = statements(true, false).pages.first();
-    QCOMPARE(mainRow(page, 7), QStringList({QStringLiteral("-12,5")}));
+    QCOMPARE(mainRow(page, 7).last(), QStringLiteral("-3,50"));
     const ReportText* first =
         page.find(QStringLiteral("Ihr Energieverbrauch setzt sich zusammen aus"));
     QVERIFY(first);
@@ -344,12 +354,15 @@ void TestStatements::areaLinkedItemPrintsPriceAndQuantity() {
     QCOMPARE(sideRow(page, 0), QStringList({QStringLiteral("Posten 5"), QStringLiteral("0,12")}));
 }
 
-void TestStatements::lowerCaseMarkerPrintsNoStandingCharge() {
+void TestStatements::standingChargeIsPrintedWhereItIsBilled() {
     plot(QStringLiteral("1"), QStringLiteral("text1, text2"), QStringLiteral("'x', 'X'"));
     plot(QStringLiteral("2"), QStringLiteral("text1, text2"), QStringLiteral("'X', ' '"));
     const ReportDocument document = statements();
     QCOMPARE(document.pages.size(), 2);
-    QCOMPARE(mainRow(document.pages.at(0), 10), QStringList());
+    // Only a plot marked not connected (" ") pays no standing charge; any other marker is
+    // billed it, so the statement shows it.
+    QCOMPARE(mainRow(document.pages.at(0), 10),
+             QStringList({QStringLiteral("Grundgebühr El.-Energie"), QStringLiteral("12,00")}));
     QCOMPARE(mainRow(document.pages.at(0), 14),
              QStringList({QStringLiteral("Grundgebühr Wasser"), QStringLiteral("8,00")}));
     QCOMPARE(mainRow(document.pages.at(1), 10),
@@ -703,6 +716,60 @@ void TestStatements::secondLayoutPrintsOnePagePerPlot() {
                  secondCorner + QPointF(0, 20.6));
         QCOMPARE(page.find(QStringLiteral("Steuernummer:"))->box.left(), 20.0 + 106.4);
     }
+}
+
+void TestStatements::goldenPlots() {
+    m_w->execute(QStringLiteral(
+        "UPDATE param SET Pachtzins = 0.215, Neuvermessung = 1, Umlagen = 10, "
+        "Preis_Arbeitsstunde = 12.25, Preis_kwh = 0.3385, Preis_qm = 2.25, "
+        "Vereinshaftpflicht = 7.3, Vereinsunfallversicherung = 3.66, Strassenreinigung = 9.4, "
+        "reserve5 = 0.0125, reserve7 = 4"));
+    m_w->execute(QStringLiteral("UPDATE nfelder SET rc1 = 1, rc5 = 1, rc111 = 1"));
+    // Everything a plot can be charged, with half-cent products.
+    plot(QStringLiteral("2"),
+         QStringLiteral("Flaeche, text1, text2, Strom, Wasser, sza, szn, nsza, nszn, wza, wzn, "
+                        "Abschlag_Strom_Vorjahr, Abschlag_Strom, Abschlag_Wasser_Vorjahr, "
+                        "Abschlag_Wasser, nicht_gel_Arbeitsstunden, Laubenversicherung, "
+                        "Parkplatzgebuehr, Reserve1, Reserve2"),
+         QStringLiteral("223, 'X', 'X', 103.5, 21.2, 1000, 1095, 2, 6, 40, 60, 30, 16, 12, 27, "
+                        "2, 12.5, 20, 10, 5"));
+    // Connected to nothing, no area.
+    plot(QStringLiteral("10"), QStringLiteral("Name, Flaeche, text1, text2"),
+         QStringLiteral("'Zehn', 0, ' ', ' '"));
+    // A wrong reading and a marker that is neither yes nor no.
+    plot(QStringLiteral("7a"), QStringLiteral("Name, Strom, text1, text2"),
+         QStringLiteral("'Sieben', -12.5, 'x', ' '"));
+    // Each plot's total as the billing run stores it.
+    Query& rows = openRows();
+    QList<QVariantList> totals;
+    for (rows.first(); !rows.atEnd(); rows.next()) {
+        totals << QVariantList{BillAmounts::fromRow(rows, BillInputs::LossShare::Included).total(),
+                               rows.text(QStringLiteral("Nr"))};
+    }
+    for (const QVariantList& total : totals) {
+        QCOMPARE(m_w->dm->parzelleADOConnection().execute(
+                     QStringLiteral("UPDATE parzelle SET gesamt = ? WHERE Nr = ?"), total),
+                 QString());
+    }
+}
+
+void TestStatements::layoutsMatchTheReviewedFiles_data() {
+    QTest::addColumn<bool>("second");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("with transfer form")
+        << false << QStringLiteral("statement-with-transfer-form.txt");
+    QTest::newRow("without transfer form")
+        << true << QStringLiteral("statement-without-transfer-form.txt");
+}
+
+void TestStatements::layoutsMatchTheReviewedFiles() {
+    QFETCH(bool, second);
+    QFETCH(QString, file);
+    goldenPlots();
+    const ReportDocument document = second ? secondLayout(true, false) : statements(true, false);
+    const QString difference =
+        compareWithGolden(dumpDocument(document), QStringLiteral(LUNETRA_GOLDEN_DIR "/") + file);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 QTEST_MAIN(TestStatements)
