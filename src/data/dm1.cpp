@@ -49,35 +49,23 @@ DM1::DM1(Interaction& interaction, QObject* parent)
     , m_anfanghand(new Table(m_connection, QStringLiteral("handanfangsw"), this))
     , m_syskonto(new Table(m_connection, QStringLiteral("syskonto"), this))
     , m_nfelder(new Table(m_connection, QStringLiteral("nfelder"), this))
-    , m_druckQuery(m_connection, QStringLiteral("DruckQuery"),
-                   lines({"select * from parzelle,param,nfelder"}))
-    , m_mahnquery(m_connection, QStringLiteral("mahnquery"),
-                  lines({"select * from parzelle,param,nfelder"}))
-    , m_parzupdateQuery(m_connection, QStringLiteral("parzupdateQuery"),
-                        lines({"select * from parzelle,param,nfelder"}))
-    , m_parzcheckQuery(m_connection, QStringLiteral("parzcheckQuery"),
-                       lines({"select * from parzelle"}))
-    , m_adressenQuery(m_connection, QStringLiteral("AdressenQuery"),
-                      lines({"select * from parzelle"}))
-    , m_sumparzquery(m_connection, QStringLiteral("sumparzquery"),
-                     lines({"select * from parzelle"}))
-    , m_exportQuery(m_connection, QStringLiteral("ExportQuery"),
+    , m_druckQuery(m_connection, lines({"select * from parzelle,param,nfelder"}))
+    , m_mahnquery(m_connection, lines({"select * from parzelle,param,nfelder"}))
+    , m_parzupdateQuery(m_connection, lines({"select * from parzelle,param,nfelder"}))
+    , m_parzcheckQuery(m_connection, lines({"select * from parzelle"}))
+    , m_adressenQuery(m_connection, lines({"select * from parzelle"}))
+    , m_sumparzquery(m_connection, lines({"select * from parzelle"}))
+    , m_exportQuery(m_connection,
                     lines({"select name,vorname,anschrift,ort,plz,telefon", "from parzelle"}))
-    , m_berichtQuery(m_connection, QStringLiteral("berichtQuery"),
-                     lines({"select * from hauptkasse"}))
-    , m_deleteQuery(m_connection, QStringLiteral("deleteQuery"),
-                    lines({"select * from hauptkasse"}))
-    , m_selectQuery(m_connection, QStringLiteral("selectQuery"),
-                    lines({"select * from hauptkasse"}))
-    , m_lookupQuery(m_connection, QStringLiteral("lookupQuery"),
-                    lines({"select * from hauptkasse"}))
-    , m_sumQuery(m_connection, QStringLiteral("sumQuery"), lines({"select * from hauptkasse"}))
-    , m_baQuery(m_connection, QStringLiteral("baQuery"),
-                lines({"select * from Hauptkasse,konto", "where hauptkasse.art=konto.art",
-                       "order by hauptkasse.art"}))
-    , m_syskontoQuery(m_connection, QStringLiteral("syskontoQuery"),
-                      lines({"select * from syskonto"}))
-    , m_nfquery(m_connection, QStringLiteral("nfquery"), lines({"select * from nfelder"})) {
+    , m_berichtQuery(m_connection, lines({"select * from hauptkasse"}))
+    , m_deleteQuery(m_connection, lines({"select * from hauptkasse"}))
+    , m_selectQuery(m_connection, lines({"select * from hauptkasse"}))
+    , m_lookupQuery(m_connection, lines({"select * from hauptkasse"}))
+    , m_sumQuery(m_connection, lines({"select * from hauptkasse"}))
+    , m_baQuery(m_connection, lines({"select * from Hauptkasse,konto",
+                                     "where hauptkasse.art=konto.art", "order by hauptkasse.art"}))
+    , m_syskontoQuery(m_connection, lines({"select * from syskonto"}))
+    , m_nfquery(m_connection, lines({"select * from nfelder"})) {
     m_parzelle->setRules(m_plotRules.get());
     m_hauptkasse->setRules(m_mainJournalRules.get());
     m_handkasse->setRules(m_pettyJournalRules.get());

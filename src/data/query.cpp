@@ -15,24 +15,14 @@ QString engineText(const QSqlError& error) {
 
 } // namespace
 
-Query::Query(Database& database, const QString& name, const QStringList& initialSql)
+Query::Query(Database& database, const QStringList& initialSql)
     : m_database(database)
-    , m_name(name)
     , m_lines(initialSql) {}
 
-void Query::clearSql() {
-    close();
-    m_lines.clear();
-    m_binds.clear();
-}
-
-void Query::addLine(const QString& line) {
-    m_lines << line;
-}
-
 void Query::setSql(const QStringList& lines) {
-    clearSql();
+    close();
     m_lines = lines;
+    m_binds.clear();
 }
 
 bool Query::open() {
@@ -54,7 +44,6 @@ bool Query::open() {
         m_lastError = engineText(query.lastError());
         return false;
     }
-    m_rowsAffected = query.isSelect() ? 0 : query.numRowsAffected();
     if (query.isSelect()) {
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i) {
@@ -106,7 +95,6 @@ void Query::close() {
     m_fieldIndex.clear();
     m_rows.clear();
     m_current = 0;
-    m_rowsAffected = 0;
 }
 
 bool Query::moveTo(int index) {
@@ -114,10 +102,6 @@ bool Query::moveTo(int index) {
         return false;
     m_current = index;
     return true;
-}
-
-bool Query::hasField(const QString& field) const {
-    return m_fieldIndex.contains(field.toLower());
 }
 
 QVariant Query::value(const QString& field) const {
@@ -137,8 +121,4 @@ QString Query::text(const QString& field) const {
 
 bool Query::flag(const QString& field) const {
     return value(field).toBool();
-}
-
-QDate Query::date(const QString& field) const {
-    return QDate::fromString(value(field).toString().left(10), Qt::ISODate);
 }

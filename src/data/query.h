@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -14,13 +13,10 @@ class Database;
 // the suffix "_1" (reserve1_1, Ort_1).
 class Query {
 public:
-    Query(Database& database, const QString& name, const QStringList& initialSql);
+    Query(Database& database, const QStringList& initialSql);
 
-    QString name() const { return m_name; }
-    void clearSql();
-    void addLine(const QString& line);
+    // Replaces the statement's text, one line per entry, and drops the bind values.
     void setSql(const QStringList& lines);
-    QString sql() const { return m_lines.join(u'\n'); }
     // Values for the statement's "?" placeholders, in order; kept until the text changes.
     void setBindValues(const QVariantList& values) { m_binds = values; }
 
@@ -32,7 +28,6 @@ public:
     void close();
     bool isOpen() const { return m_open; }
     QString lastError() const { return m_lastError; }
-    int rowsAffected() const { return m_rowsAffected; }
 
     int rowCount() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.isEmpty(); }
@@ -43,21 +38,19 @@ public:
     bool moveTo(int index);
 
     QStringList fieldNames() const { return m_fields; }
-    bool hasField(const QString& field) const;
     QVariant value(const QString& field) const;
     double number(const QString& field) const; // empty reads as 0
     QString text(const QString& field) const;
     bool flag(const QString& field) const;
-    QDate date(const QString& field) const;
 
 private:
+    QString sql() const { return m_lines.join(u'\n'); }
+
     Database& m_database;
-    QString m_name;
     QStringList m_lines;
     QVariantList m_binds;
     bool m_open = false;
     QString m_lastError;
-    int m_rowsAffected = 0;
     QStringList m_fields;
     QHash<QString, int> m_fieldIndex; // lower-case name
     QList<QVariantList> m_rows;

@@ -22,7 +22,6 @@ struct Column {
     Measure measure = Measure::Figure; // for numbers: euro, square metres or another figure
 
     bool isNumeric() const { return type == ColumnType::Double || type == ColumnType::Integer; }
-    bool isText() const { return type == ColumnType::Text || type == ColumnType::Memo; }
     // The column as written in CREATE TABLE / ALTER TABLE ADD COLUMN.
     QString sqlDefinition() const;
     QString sqlType() const;

@@ -439,19 +439,6 @@ qint64 Table::rowIdAt(int index) const {
     return index >= 0 && index < m_rows.size() ? m_rows.at(index).rowId : -1;
 }
 
-QVariant Table::valueAt(int index, const QString& column) const {
-    if (index == m_current)
-        return value(column);
-    const int c = columnIndex(column);
-    if (c < 0 || index < 0 || index >= m_rows.size())
-        return {};
-    const QVariant stored =
-        m_database.scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                              .arg(quoted(m_columns.at(c)), quoted(m_tableName)),
-                          {m_rows.at(index).rowId});
-    return fromStorage(c, stored);
-}
-
 bool Table::readRows() {
     const QString key =
         m_orderColumn >= 0 ? quoted(m_columns.at(m_orderColumn)) : QStringLiteral("NULL");

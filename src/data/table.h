@@ -96,9 +96,8 @@ public:
     // Row id of the current row in the database; -1 for a new row not yet posted.
     qint64 currentRowId() const;
 
-    // Rows other than the current one, for lists and grids.
+    // Row id of the row at an index, -1 when there is none.
     qint64 rowIdAt(int index) const;
-    QVariant valueAt(int index, const QString& column) const;
 
 Q_SIGNALS:
     void opened();

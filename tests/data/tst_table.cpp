@@ -33,10 +33,15 @@ void addPlots(Workspace& w, const QStringList& numbers) {
     w.dm->parzelle().reopen();
 }
 
+// A column's values in the table's order; the current row stays current.
 QStringList columnInOrder(Table& plots, const QString& column) {
+    const int current = plots.position();
     QStringList values;
-    for (int i = 0; i < plots.rowCount(); ++i)
-        values << plots.valueAt(i, column).toString();
+    for (int i = 0; i < plots.rowCount(); ++i) {
+        plots.moveTo(i);
+        values << plots.text(column);
+    }
+    plots.moveTo(current);
     return values;
 }
 
