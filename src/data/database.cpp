@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include "data/databasecheck.h"
+#include "data/engineerror.h"
 #include "data/rounding.h"
 #include "data/schema.h"
 
@@ -35,11 +36,6 @@ void sqlRound(sqlite3_context* context, int argc, sqlite3_value** argv) {
     }
     const int decimals = argc > 1 ? sqlite3_value_int(argv[1]) : 0;
     sqlite3_result_double(context, Rounding::roundHalfEven(value, decimals));
-}
-
-QString engineText(const QSqlError& error) {
-    const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.text().trimmed() : text;
 }
 
 QString lockPathFor(const QString& filePath) {
@@ -82,7 +78,7 @@ Database::OpenResult Database::open(const QString& filePath, OpenMode mode) {
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
         if (!db.open())
-            openError = engineText(db.lastError());
+            openError = EngineError::text(db.lastError());
     }
     if (!openError.isEmpty()) {
         close();
@@ -150,11 +146,11 @@ QString Database::execute(const QString& sql, const QVariantList& values, int* r
         return QStringLiteral("Keine Verbindung zur Datenbank.");
     QSqlQuery query(connection());
     if (!query.prepare(sql))
-        return engineText(query.lastError());
+        return EngineError::text(query.lastError());
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        return engineText(query.lastError());
+        return EngineError::text(query.lastError());
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
     return {};
@@ -176,7 +172,7 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values, QStrin
     }
     if (!ok) {
         if (error)
-            *error = engineText(query.lastError());
+            *error = EngineError::text(query.lastError());
         return {};
     }
     return query.next() ? query.value(0) : QVariant();

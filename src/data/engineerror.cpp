@@ -1,5 +1,6 @@
 #include "data/engineerror.h"
 
+#include <QSqlError>
 #include <QStringList>
 
 namespace {
@@ -32,6 +33,11 @@ QString describe(const QString& engineText) {
             return QStringLiteral("%1\n\n(%2)").arg(QString::fromUtf8(cause.german), detail);
     }
     return detail;
+}
+
+QString text(const QSqlError& error) {
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
 }
 
 } // namespace EngineError

@@ -1,19 +1,11 @@
 #include "data/query.h"
 
 #include "data/database.h"
+#include "data/engineerror.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-namespace {
-
-QString engineText(const QSqlError& error) {
-    const QString text = error.databaseText();
-    return text.isEmpty() ? error.text() : text;
-}
-
-} // namespace
 
 Query::Query(Database& database, const QStringList& initialSql)
     : m_database(database)
@@ -41,7 +33,7 @@ bool Query::open() {
         ok = query.exec();
     }
     if (!ok) {
-        m_lastError = engineText(query.lastError());
+        m_lastError = EngineError::text(query.lastError());
         return false;
     }
     if (query.isSelect()) {
@@ -84,7 +76,7 @@ bool Query::runForEach(const QList<QVariantList>& valueLists) {
         ok = query.exec();
     }
     if (!ok)
-        m_lastError = engineText(query.lastError());
+        m_lastError = EngineError::text(query.lastError());
     query.finish();
     return ok;
 }

@@ -1,6 +1,7 @@
 #include "data/table.h"
 
 #include "data/database.h"
+#include "data/engineerror.h"
 #include "data/schema.h"
 #include "data/tablerules.h"
 
@@ -448,7 +449,7 @@ bool Table::readRows() {
     QSqlQuery query(m_database.connection());
     query.setForwardOnly(true);
     if (!query.exec(sql)) {
-        m_lastError = query.lastError().text();
+        m_lastError = EngineError::text(query.lastError());
         return false;
     }
     m_rows.clear();
@@ -591,7 +592,7 @@ QString Table::insertRow() {
     for (const QVariant& v : values)
         query.addBindValue(v);
     if (!query.exec())
-        return query.lastError().databaseText();
+        return EngineError::text(query.lastError());
     placeCurrentRow(query.lastInsertId().toLongLong());
     return {};
 }
