@@ -11,7 +11,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lunetra"));
 
     // Qt's own buttons and dialogs speak German like the rest of the program.
     QTranslator qtTranslator;
