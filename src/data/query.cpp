@@ -7,6 +7,28 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <optional>
+
+namespace {
+
+// The statement prepared on the connection, or nothing with the reason in `error`.
+std::optional<QSqlQuery> prepared(Database& database, const QString& sql, QString& error) {
+    error.clear();
+    if (!database.isOpen()) {
+        error = QStringLiteral("Keine Verbindung zur Datenbank.");
+        return std::nullopt;
+    }
+    QSqlQuery query(database.connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        error = EngineError::text(query.lastError());
+        return std::nullopt;
+    }
+    return query;
+}
+
+} // namespace
+
 Query::Query(Database& database, const QStringList& initialSql)
     : m_database(database)
     , m_lines(initialSql) {}
@@ -19,25 +41,17 @@ void Query::setSql(const QStringList& lines) {
 
 bool Query::open() {
     close();
-    m_lastError.clear();
-    if (!m_database.isOpen()) {
-        m_lastError = QStringLiteral("Keine Verbindung zur Datenbank.");
+    std::optional<QSqlQuery> query = prepared(m_database, sql(), m_lastError);
+    if (!query)
+        return false;
+    for (const QVariant& value : m_binds)
+        query->addBindValue(value);
+    if (!query->exec()) {
+        m_lastError = EngineError::text(query->lastError());
         return false;
     }
-    QSqlQuery query(m_database.connection());
-    query.setForwardOnly(true);
-    bool ok = query.prepare(sql());
-    if (ok) {
-        for (const QVariant& value : m_binds)
-            query.addBindValue(value);
-        ok = query.exec();
-    }
-    if (!ok) {
-        m_lastError = EngineError::text(query.lastError());
-        return false;
-    }
-    if (query.isSelect()) {
-        const QSqlRecord record = query.record();
+    if (query->isSelect()) {
+        const QSqlRecord record = query->record();
         for (int i = 0; i < record.count(); ++i) {
             QString field = record.fieldName(i);
             // The later of two same-named columns is reached as name_1.
@@ -47,14 +61,14 @@ bool Query::open() {
             m_fieldIndex.insert(field.toLower(), i);
             m_fields << field;
         }
-        while (query.next()) {
+        while (query->next()) {
             QVariantList row(record.count());
             for (int i = 0; i < record.count(); ++i)
-                row[i] = query.value(i);
+                row[i] = query->value(i);
             m_rows << row;
         }
     }
-    query.finish();
+    query->finish();
     m_open = true;
     m_current = 0;
     return true;
@@ -62,23 +76,19 @@ bool Query::open() {
 
 bool Query::runForEach(const QList<QVariantList>& valueLists) {
     close();
-    m_lastError.clear();
-    if (!m_database.isOpen()) {
-        m_lastError = QStringLiteral("Keine Verbindung zur Datenbank.");
+    std::optional<QSqlQuery> query = prepared(m_database, sql(), m_lastError);
+    if (!query)
         return false;
-    }
-    QSqlQuery query(m_database.connection());
-    bool ok = query.prepare(sql());
-    for (qsizetype i = 0; ok && i < valueLists.size(); ++i) {
-        const QVariantList& values = valueLists.at(i);
+    for (const QVariantList& values : valueLists) {
         for (int v = 0; v < values.size(); ++v)
-            query.bindValue(v, values.at(v));
-        ok = query.exec();
+            query->bindValue(v, values.at(v));
+        if (!query->exec()) {
+            m_lastError = EngineError::text(query->lastError());
+            return false;
+        }
     }
-    if (!ok)
-        m_lastError = EngineError::text(query.lastError());
-    query.finish();
-    return ok;
+    query->finish();
+    return true;
 }
 
 void Query::close() {

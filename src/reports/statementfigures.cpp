@@ -58,6 +58,30 @@ const RowTerms& termsOf(Row row) {
     return terms[int(row) - int(Row::Lease)];
 }
 
+// The rows that print a unit price and a quantity beside their amount.
+struct PricedRow {
+    Row row;
+    const char* price;
+    const char* pricePattern;
+    const char* quantity;
+    const char* quantityPattern; // empty: the shortest plain form
+};
+
+const PricedRow* pricedRow(Row row) {
+    static const PricedRow rows[] = {
+        {Row::Lease, "Pachtzins", "0.0000", "Flaeche", ""},
+        {Row::CommonArea, "Pachtzins", "0.0000", "Neuvermessung", "0.00"},
+        {Row::MissedHours, "Preis_Arbeitsstunde", "0.00", "nicht_gel_Arbeitsstunden", "0"},
+        {Row::Electricity, "Preis_kwh", "0.0000", "Strom", "0.0"},
+        {Row::Water, "Preis_qm", "0.00", "Wasser", "0.0"},
+    };
+    for (const PricedRow& priced : rows) {
+        if (priced.row == row)
+            return &priced;
+    }
+    return nullptr;
+}
+
 QString when(bool condition, const QString& text) {
     return condition ? text : QString();
 }
@@ -101,50 +125,32 @@ QString StatementFigures::rowText(TableRow tableRow) const {
 }
 
 QString StatementFigures::rowUnitPrice(TableRow tableRow) const {
-    const auto price = [this, tableRow](const char* column, const char* pattern) {
-        return when(isShown(tableRow),
-                    printedColumn(m_row, QLatin1String(column), QLatin1String(pattern)));
-    };
-    switch (tableRow) {
-    case Row::Lease:
-        return when(m_row.number(QStringLiteral("Flaeche")) > 0 || m_bill.charges(Component::Lease),
-                    printedColumn(m_row, QStringLiteral("Pachtzins"), QStringLiteral("0.0000")));
-    case Row::CommonArea:
-        return price("Pachtzins", "0.0000");
-    case Row::MissedHours:
-        return price("Preis_Arbeitsstunde", "0.00");
-    case Row::Electricity:
-        return price("Preis_kwh", "0.0000");
-    case Row::Water:
-        return price("Preis_qm", "0.00");
-    default:
+    const PricedRow* priced = pricedRow(tableRow);
+    if (!priced)
         return {};
-    }
+    const bool shown = tableRow == Row::Lease ? m_row.number(QStringLiteral("Flaeche")) > 0 ||
+                                                    m_bill.charges(Component::Lease)
+                                              : isShown(tableRow);
+    return when(shown, printedColumn(m_row, QLatin1String(priced->price),
+                                     QLatin1String(priced->pricePattern)));
 }
 
 QString StatementFigures::rowQuantity(TableRow tableRow) const {
-    const auto quantity = [this, tableRow](const char* column, const char* pattern) {
-        return when(isShown(tableRow),
-                    printedColumn(m_row, QLatin1String(column), QLatin1String(pattern)));
-    };
-    switch (tableRow) {
-    case Row::Lease:
-        return printedColumn(m_row, QStringLiteral("Flaeche"), QString());
-    case Row::CommonArea:
-        return quantity("Neuvermessung", "0.00");
-    case Row::MissedHours:
-        return quantity("nicht_gel_Arbeitsstunden", "0");
-    case Row::Electricity:
-        // A negative consumption shows even without a charge, so that a wrong reading
-        // catches the eye.
-        if (m_row.number(QStringLiteral("Strom")) != 0)
-            return printedColumn(m_row, QStringLiteral("Strom"), QStringLiteral("0.0"));
-        return quantity("Strom", "0.0");
-    case Row::Water:
-        return quantity("Wasser", "0.0");
-    default:
+    const PricedRow* priced = pricedRow(tableRow);
+    if (!priced)
         return {};
-    }
+    // The area always shows; a negative consumption shows even without a charge, so that a
+    // wrong reading catches the eye.
+    const bool shown =
+        tableRow == Row::Lease ||
+        (tableRow == Row::Electricity && m_row.number(QStringLiteral("Strom")) != 0) ||
+        isShown(tableRow);
+    return when(shown, printedColumn(m_row, QLatin1String(priced->quantity),
+                                     QLatin1String(priced->quantityPattern)));
+}
+
+bool StatementFigures::isPriced(TableRow tableRow) {
+    return pricedRow(tableRow) != nullptr;
 }
 
 QString StatementFigures::rowAmount(TableRow tableRow) const {

@@ -76,6 +76,8 @@ public:
     static bool isIndented(TableRow tableRow);
     // Consumption rows print in bold italic.
     static bool isConsumption(TableRow tableRow);
+    // Whether a row prints a unit price and a quantity beside its amount.
+    static bool isPriced(TableRow tableRow);
     // A column as it stands, in a display format; nothing when the column is empty.
     static QString printedColumn(const Query& row, const QString& column, const QString& pattern);
 

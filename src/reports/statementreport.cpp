@@ -71,9 +71,7 @@ void StatementReport::addTableRow(TableRow tableRow, double y) {
         const double x = left + (StatementFigures::isIndented(tableRow) ? m_page.indent : 0);
         band.addLabel(numbered("rowText", number), QString(), QRectF(x, y, 46, rowPitch), figure);
     }
-    const bool priced = tableRow == TableRow::Lease || tableRow == TableRow::CommonArea ||
-                        tableRow == TableRow::MissedHours || consumption;
-    if (priced) {
+    if (StatementFigures::isPriced(tableRow)) {
         band.addLabel(numbered("rowUnitPrice", number), QString(),
                       endingAt(priceRight, y, 18, rowPitch), figure, Qt::AlignRight);
         band.addLabel(numbered("rowQuantity", number), QString(),
