@@ -12,8 +12,7 @@ const double bandWidth = 170.0;
 const double leftColumnRight = 67.7;
 const double tableLeft = 69.6;
 
-// The left column's side table: items from the eighth main table row on, so that both
-// tables close on one line.
+// Where the figures of the left column's side table end.
 const double itemPriceRight = 41.5;
 const double itemQuantityRight = 52.4;
 const double itemAmountRight = 66.9;
@@ -62,6 +61,8 @@ void TListe1::addLeftColumn(double totalRuleY) {
                       QRectF(0, tableTop + 11.5 + line * 3.5, leftColumnRight, 3.5), small);
     }
 
+    // The side table's items stand from the eighth main table row on, so that both tables
+    // close on one line.
     const double itemsTop = tableTop + 7 * rowPitch;
     const double headY = itemsTop - rowPitch;
     band.addLabel(QString(), QStringLiteral("Sonderposten"), QRectF(0, headY, 20, 3.5), small);
