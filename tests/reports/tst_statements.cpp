@@ -51,7 +51,8 @@ private:
     Query& openRows();
     ReportDocument statements(bool electricityEqualShare = false, bool waterEqualShare = false);
     ReportDocument secondLayout(bool electricityEqualShare = false, bool waterEqualShare = false);
-    void goldenPlots();
+    // Three plots that show every row of the statements; false when they cannot be written.
+    bool goldenPlots();
 
     Workspace* m_w = nullptr;
 };
@@ -718,7 +719,7 @@ void TestStatements::secondLayoutPrintsOnePagePerPlot() {
     }
 }
 
-void TestStatements::goldenPlots() {
+bool TestStatements::goldenPlots() {
     m_w->execute(QStringLiteral(
         "UPDATE param SET Pachtzins = 0.215, Neuvermessung = 1, Umlagen = 10, "
         "Preis_Arbeitsstunde = 12.25, Preis_kwh = 0.3385, Preis_qm = 2.25, "
@@ -747,10 +748,12 @@ void TestStatements::goldenPlots() {
                                rows.text(QStringLiteral("Nr"))};
     }
     for (const QVariantList& total : totals) {
-        QCOMPARE(m_w->dm->parzelleADOConnection().execute(
-                     QStringLiteral("UPDATE parzelle SET gesamt = ? WHERE Nr = ?"), total),
-                 QString());
+        if (!m_w->dm->parzelleADOConnection()
+                 .execute(QStringLiteral("UPDATE parzelle SET gesamt = ? WHERE Nr = ?"), total)
+                 .isEmpty())
+            return false;
     }
+    return totals.size() == 3;
 }
 
 void TestStatements::layoutsMatchTheReviewedFiles_data() {
@@ -765,7 +768,7 @@ void TestStatements::layoutsMatchTheReviewedFiles_data() {
 void TestStatements::layoutsMatchTheReviewedFiles() {
     QFETCH(bool, second);
     QFETCH(QString, file);
-    goldenPlots();
+    QVERIFY(goldenPlots());
     const ReportDocument document = second ? secondLayout(true, false) : statements(true, false);
     const QString difference =
         compareWithGolden(dumpDocument(document), QStringLiteral(LUNETRA_GOLDEN_DIR "/") + file);
