@@ -21,9 +21,12 @@ PACKAGES=(
     libsqlite3-dev
     sqlite3
     libgl-dev
+    pkg-config
+    libqrencode-dev         # GiroCodes on bills and letters
     fonts-liberation2       # Liberation Sans and Liberation Mono
     fonts-urw-base35        # P052 serif
     poppler-utils           # pdftotext/pdftoppm for the PDF tests
+    zbar-tools              # zbarimg reads the GiroCodes back in the PDF tests
     clang-format
 )
 

@@ -1,6 +1,7 @@
 #include "framework/bandedreport.h"
 
 #include "framework/numberformat.h"
+#include "framework/qrcode.h"
 
 #include "data/query.h"
 
@@ -108,6 +109,14 @@ ReportElement& ReportBand::addFrame(const QRectF& box, double penWidth) {
     return added(elements, element);
 }
 
+ReportElement& ReportBand::addQrCode(std::function<QString(const Query&)> text, const QRectF& box) {
+    ReportElement element;
+    element.kind = ReportElement::Kind::QrCode;
+    element.box = box;
+    element.expression = std::move(text);
+    return added(elements, element);
+}
+
 struct BandedReport::Cursor {
     ReportDocument document;
     Query* rows = nullptr;
@@ -140,6 +149,7 @@ ReportDocument BandedReport::layout(Query* rows, const QDate& printDate) {
     m_captions.clear();
     Cursor cursor;
     cursor.document.title = title;
+    cursor.document.partTitle = partTitle;
     cursor.document.paperSize = paperSize;
     cursor.rows = rows;
     cursor.printDate = printDate;
@@ -248,6 +258,8 @@ void BandedReport::printBand(Cursor& cursor, ReportBand& band) {
         return;
 
     ReportPage& page = cursor.document.pages.last();
+    if (band.kind == ReportBand::Kind::Detail && row && partLabel && page.partLabel.isEmpty())
+        page.partLabel = partLabel(*row);
     const QPointF origin(margins.left(), cursor.y);
     for (const ReportElement& element : band.elements) {
         const QRectF box = element.box.translated(origin);
@@ -258,6 +270,13 @@ void BandedReport::printBand(Cursor& cursor, ReportBand& band) {
         case ReportElement::Kind::Frame:
             page.frames << ReportFrame{box, element.penWidth};
             break;
+        case ReportElement::Kind::QrCode: {
+            const QString text = textOf(element, cursor);
+            const QrCode code = QrCode::encode(text.toUtf8());
+            if (!code.isNull())
+                page.codes << ReportCode{box, code.size(), 4, code.modules(), text};
+            break;
+        }
         default: {
             const QString text = textOf(element, cursor);
             // An empty text prints nothing and keeps its place.
@@ -281,6 +300,7 @@ QString BandedReport::textOf(const ReportElement& element, const Cursor& cursor)
         return cursor.hasRow ? fieldText(cursor.rows->value(element.field), element.mask)
                              : QString();
     case ReportElement::Kind::Expression:
+    case ReportElement::Kind::QrCode:
         return cursor.hasRow && element.expression ? element.expression(*cursor.rows) : QString();
     case ReportElement::Kind::PrintDate:
         return cursor.printDate.toString(QStringLiteral("dd.MM.yyyy"));

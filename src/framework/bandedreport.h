@@ -14,7 +14,7 @@ class Query;
 // One printed thing of a band, at a fixed place in millimetres from the band's top-left
 // corner.
 struct ReportElement {
-    enum class Kind { Label, Field, Expression, PrintDate, PageNumber, Line, Frame };
+    enum class Kind { Label, Field, Expression, PrintDate, PageNumber, Line, Frame, QrCode };
 
     Kind kind = Kind::Label;
     QString name;    // by which hooks set a label's caption
@@ -22,7 +22,8 @@ struct ReportElement {
     QString caption; // Label: the text until a hook sets another; empty prints nothing
     QString field;   // Field: the query column
     QString mask;    // Field: display format ("0.00", "%8.2f", "" plain; dates always dd.MM.yyyy)
-    std::function<QString(const Query&)> expression; // Expression: the text for the row
+    // Expression: the text for the row; QrCode: what the code says, nothing for no code
+    std::function<QString(const Query&)> expression;
     ReportFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     double penWidth = 0.2; // Line and Frame, in millimetres
@@ -83,6 +84,9 @@ struct ReportBand {
     // A horizontal rule from x1 to x2 at height y, or any straight line.
     ReportElement& addLine(const QPointF& from, const QPointF& to, double penWidth = 0.2);
     ReportElement& addFrame(const QRectF& box, double penWidth = 0.2);
+    // A quick-response code of the row's text (UTF-8), filling the square box with its quiet
+    // zone; an empty text prints nothing.
+    ReportElement& addQrCode(std::function<QString(const Query&)> text, const QRectF& box);
 };
 
 // A report of bands of fixed height over the rows of a query: a page header on every page,
@@ -94,6 +98,10 @@ public:
     QSizeF paperSize{210, 297};
     QMarginsF margins{10, 10, 10, 10}; // left, top, right, bottom
     QList<ReportBand> bands;
+    // Names the part of the document a row's pages belong to (a plot and its tenant), so
+    // that each part can be saved on its own, in a file called `partTitle` and the label.
+    std::function<QString(const Query&)> partLabel;
+    QString partTitle;
 
     ReportBand& addBand(ReportBand::Kind kind, double height);
 

@@ -1,3 +1,4 @@
+#include "support/codereader.h"
 #include "support/workspace.h"
 
 #include "framework/bandedreport.h"
@@ -24,6 +25,8 @@ private Q_SLOTS:
     void fieldsFollowTheirMasks();
     void pageHeaderShowsTheRowOfItsPage();
     void pdfPutsTextsWhereTheDocumentSays();
+    void codesArePrintedAsSquaresAScannerReads();
+    void pagesKnowWhichPartTheyBelongTo();
 
 private:
     BandedReport plotList();
@@ -203,6 +206,85 @@ void TestReportEngine::pdfPutsTextsWhereTheDocumentSays() {
     QVERIFY2(qAbs(name.top() - 212.1) <= 0.3, qPrintable(QString::number(name.top())));
     const QRectF amount = box(QStringLiteral("135,00"));
     QVERIFY2(qAbs(amount.right() - 168.3) <= 0.3, qPrintable(QString::number(amount.right())));
+}
+
+void TestReportEngine::codesArePrintedAsSquaresAScannerReads() {
+    Query& rows = m_w->dm->DruckQuery();
+    rows.setSql({QStringLiteral("select * from parzelle order by nr")});
+    QVERIFY(rows.open());
+    BandedReport report = plotList();
+    // Plot 2 gets no code: an empty text prints nothing.
+    report.bands[1].addQrCode(
+        [](const Query& row) {
+            const QString nr = row.text(QStringLiteral("Nr"));
+            return nr == QStringLiteral("2") ? QString()
+                                             : QStringLiteral("Parzelle %1\nGrüße").arg(nr);
+        },
+        QRectF(120, 2, 30, 30));
+    report.bands[1].height = 40;
+    ReportBand& group = report.addBand(ReportBand::Kind::GroupHeader, 0);
+    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
+    group.forceNewPage = true;
+    std::swap(report.bands[1], report.bands[2]);
+    const ReportDocument document = report.layout(&rows);
+    QCOMPARE(document.pages.size(), 3);
+    QVERIFY(document.pages.at(2).codes.isEmpty());
+    const ReportCode& code = document.pages.at(1).codes.value(0);
+    // Placed in the band below the 20 mm header, from the 10 mm margins.
+    QCOMPARE(code.box, QRectF(130, 32, 30, 30));
+    QCOMPARE(code.text, QStringLiteral("Parzelle 10\nGrüße"));
+    // 19 bytes need version 2 (25 modules) at level M; version 1 holds 14.
+    QCOMPARE(code.modules, 25);
+    QCOMPARE(code.dark.size(), 25 * 25);
+    QCOMPARE(code.moduleSize(), 30.0 / 33);
+    // The finder pattern's corner is dark, the module inside its white ring light.
+    QVERIFY(code.isDark(0, 0));
+    QVERIFY(!code.isDark(1, 1));
+
+    const QString pdf = m_w->folder.path() + QStringLiteral("/codes.pdf");
+    QCOMPARE(ReportRenderer::writePdf(document, pdf), QString());
+    QString error;
+    bool skipped = false;
+    const QByteArray first = readCode(pdf, 1, &error, &skipped);
+    if (skipped)
+        QSKIP(qPrintable(error));
+    QCOMPARE(error, QString());
+    QCOMPARE(first, QByteArray("Parzelle 1\nGr\xc3\xbc\xc3\x9f"
+                               "e"));
+    QCOMPARE(readCode(pdf, 2, &error), QByteArray("Parzelle 10\nGr\xc3\xbc\xc3\x9f"
+                                                  "e"));
+    QCOMPARE(readCode(pdf, 3, &error), QByteArray());
+    QCOMPARE(error, QString());
+}
+
+void TestReportEngine::pagesKnowWhichPartTheyBelongTo() {
+    Query& rows = m_w->dm->DruckQuery();
+    rows.setSql({QStringLiteral("select * from parzelle order by nr")});
+    QVERIFY(rows.open());
+    BandedReport report = plotList();
+    report.partTitle = QStringLiteral("Liste 2026");
+    report.partLabel = [](const Query& row) {
+        return QStringLiteral("Parz. ") + row.text(QStringLiteral("Nr")) + u' ' +
+               row.text(QStringLiteral("Name"));
+    };
+    ReportBand& group = report.addBand(ReportBand::Kind::GroupHeader, 0);
+    group.groupKey = [](const Query& row) { return row.value(QStringLiteral("Nr")); };
+    group.forceNewPage = true;
+    std::swap(report.bands[1], report.bands[2]);
+    const ReportDocument document = report.layout(&rows);
+    QCOMPARE(document.partTitle, QStringLiteral("Liste 2026"));
+    const QList<ReportPart> parts = document.parts();
+    QCOMPARE(parts.size(), 3);
+    QCOMPARE(parts.at(0).label, QStringLiteral("Parz. 1 Eins"));
+    QCOMPARE(parts.at(2).label, QStringLiteral("Parz. 2 Zwei"));
+    QCOMPARE(parts.at(2).pages, QList<int>({2}));
+    const ReportDocument second = document.pagesOf(parts.at(1).pages);
+    QCOMPARE(second.pages.size(), 1);
+    QVERIFY(second.pages.first().find(QStringLiteral("10")));
+
+    // Without a label nothing is a part, and an empty query gives none.
+    report.partLabel = nullptr;
+    QVERIFY(report.layout(&rows).parts().isEmpty());
 }
 
 QTEST_MAIN(TestReportEngine)

@@ -38,6 +38,8 @@ QString dumpDocument(const ReportDocument& document) {
     for (int p = 0; p < document.pages.size(); ++p) {
         const ReportPage& page = document.pages.at(p);
         const QString number = QString::number(p + 1);
+        if (!page.partLabel.isEmpty())
+            lines << QStringLiteral("%1 part \"%2\"").arg(number, page.partLabel);
         for (const ReportText& text : page.texts) {
             lines << QStringLiteral("%1 text %2 %3 %4x%5 %6 %7 %8 %9 \"%10\"")
                          .arg(number, mm(text.box.left()), mm(text.box.top()), mm(text.box.width()),
@@ -55,6 +57,14 @@ QString dumpDocument(const ReportDocument& document) {
             lines << QStringLiteral("%1 frame %2 %3 %4x%5 pen %6")
                          .arg(number, mm(frame.box.left()), mm(frame.box.top()),
                               mm(frame.box.width()), mm(frame.box.height()), mm(frame.penWidth));
+        }
+        // The squares themselves are libqrencode's; what the code says and where it stands
+        // are the report's.
+        for (const ReportCode& code : page.codes) {
+            lines << QStringLiteral("%1 code %2 %3 %4x%5 %6 modules \"%7\"")
+                         .arg(number, mm(code.box.left()), mm(code.box.top()), mm(code.box.width()),
+                              mm(code.box.height()), QString::number(code.modules),
+                              QString(code.text).replace(u'\n', QStringLiteral("\\n")));
         }
     }
     return lines.join(u'\n') + u'\n';
