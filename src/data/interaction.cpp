@@ -34,6 +34,11 @@ QString Interaction::chooseFileToOpen(const FileDialogRequest& request) {
     return showOpenDialog(request);
 }
 
+QString Interaction::chooseFolder(const FileDialogRequest& request) {
+    closeProgress();
+    return showFolderDialog(request);
+}
+
 void Interaction::showReport(const ReportDocument& document) {
     closeProgress();
     showPreview(document);

@@ -38,6 +38,9 @@ public:
     // The chosen file, empty when the user cancelled.
     QString chooseFileToSave(const FileDialogRequest& request);
     QString chooseFileToOpen(const FileDialogRequest& request);
+    // The chosen existing folder, empty when the user cancelled; the request's filter and
+    // suffix play no part.
+    QString chooseFolder(const FileDialogRequest& request);
     // Shows a report in the print preview, from which the user prints or saves a PDF; returns
     // when the preview is closed.
     void showReport(const ReportDocument& document);
@@ -51,6 +54,8 @@ protected:
     virtual bool showOkCancelQuestion(const QString& question) = 0;
     virtual QString showSaveDialog(const FileDialogRequest& request) = 0;
     virtual QString showOpenDialog(const FileDialogRequest& request) = 0;
+    // Where no one can choose, the choice is cancelled.
+    virtual QString showFolderDialog(const FileDialogRequest&) { return {}; }
     virtual void showPreview(const ReportDocument& document) = 0;
     // Opens the progress window, or brings an open one up to date.
     virtual void showProgress(const Progress& progress) = 0;

@@ -66,6 +66,14 @@ QString DialogInteraction::showOpenDialog(const FileDialogRequest& request) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+QString DialogInteraction::showFolderDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(parentWindow(), request.caption, request.folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 void DialogInteraction::showPreview(const ReportDocument& document) {
     ReportPreview preview(document, *this, parentWindow());
     preview.exec();

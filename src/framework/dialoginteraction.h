@@ -23,6 +23,7 @@ protected:
     bool showOkCancelQuestion(const QString& question) override;
     QString showSaveDialog(const FileDialogRequest& request) override;
     QString showOpenDialog(const FileDialogRequest& request) override;
+    QString showFolderDialog(const FileDialogRequest& request) override;
     void showPreview(const ReportDocument& document) override;
     void showProgress(const Progress& progress) override;
     void hideProgress() override;

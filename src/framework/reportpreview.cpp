@@ -1,6 +1,7 @@
 #include "framework/reportpreview.h"
 
 #include "data/interaction.h"
+#include "framework/partpdfexport.h"
 #include "framework/reportprinter.h"
 #include "framework/reportrenderer.h"
 
@@ -76,6 +77,13 @@ ReportPreview::ReportPreview(const ReportDocument& document, Interaction& intera
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     bar->addWidget(print);
     bar->addWidget(pdf);
+    if (PartPdfExport::isPossible(document)) {
+        auto* parts = new QPushButton(QStringLiteral("&Einzeln als PDF speichern…"), this);
+        parts->setToolTip(QStringLiteral("Speichert die Seiten jedes Empfängers als eigene "
+                                         "PDF-Datei, zum Versand per E-Mail"));
+        connect(parts, &QPushButton::clicked, this, &ReportPreview::savePartsAsPdf);
+        bar->addWidget(parts);
+    }
     bar->addWidget(close);
 
     m_sheet = new QLabel(this);
@@ -180,4 +188,8 @@ void ReportPreview::saveAsPdf() {
         m_document, path, [&progress](int percent) { progress.setPercent(percent); });
     if (!error.isEmpty())
         m_interaction.reportError(error);
+}
+
+void ReportPreview::savePartsAsPdf() {
+    PartPdfExport(m_document, m_interaction).run();
 }

@@ -29,6 +29,8 @@ public:
     // copies and collation.
     void print(QPrinter& printer);
     void saveAsPdf();
+    // One PDF file per plot (or whatever the report's parts are), into a chosen folder.
+    void savePartsAsPdf();
 
 private:
     void render();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -78,6 +79,20 @@ void TestReportPreview::pagesAndSaving() {
     interaction.answers = {false};
     preview.saveAsPdf();
     QCOMPARE(interaction.questions.size(), 1);
+
+    // Saving one file per member is offered only for a report made of members' parts.
+    const auto offersParts = [](const ReportPreview& shown) {
+        for (const QPushButton* button : shown.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("&Einzeln als PDF speichern…"))
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(!offersParts(preview));
+    ReportDocument parts = threePages();
+    parts.partTitle = QStringLiteral("Jahresabrechnung 2026");
+    parts.pages[0].partLabel = QStringLiteral("Parz. 1 Lange");
+    QVERIFY(offersParts(ReportPreview(parts, interaction)));
 }
 
 void TestReportPreview::printingFollowsTheDialog_data() {

@@ -28,6 +28,10 @@ QString ScriptedInteraction::showOpenDialog(const FileDialogRequest& request) {
     return nextFile(request);
 }
 
+QString ScriptedInteraction::showFolderDialog(const FileDialogRequest& request) {
+    return nextFile(request);
+}
+
 void ScriptedInteraction::showPreview(const ReportDocument& document) {
     reports << document;
     m_events << QStringLiteral("[Vorschau]");

@@ -15,7 +15,7 @@ public:
     QStringList errors;    // reportError()
     QStringList questions; // askYesNo() and askOkCancel()
     QList<bool> answers;   // given in order; an unscripted question is answered no
-    QStringList files;     // chosen in order; none left means cancelled
+    QStringList files;     // files and folders chosen in order; none left means cancelled
     QList<FileDialogRequest> fileRequests;
     QList<ReportDocument> reports; // every report shown in the preview
     QList<int> progress;           // every percentage a progress window showed
@@ -37,6 +37,7 @@ protected:
     bool showOkCancelQuestion(const QString& question) override;
     QString showSaveDialog(const FileDialogRequest& request) override;
     QString showOpenDialog(const FileDialogRequest& request) override;
+    QString showFolderDialog(const FileDialogRequest& request) override;
     void showPreview(const ReportDocument& document) override;
     void showProgress(const Progress& state) override;
     void hideProgress() override;
