@@ -2,8 +2,10 @@
 
 #include "plots/plotsums.h"
 
+#include "data/bankaccount.h"
 #include "data/customitems.h"
 #include "data/dm1.h"
+#include "data/girocodesetting.h"
 #include "data/interaction.h"
 #include "framework/choicelink.h"
 #include "framework/dataentrywindow.h"
@@ -14,6 +16,7 @@
 #include "framework/singlerowstore.h"
 #include "framework/textfieldlink.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,6 +36,8 @@ const QString computedHint = QStringLiteral("wird erst beim Rechnungsdruck berec
 // main-meter readings are what the treasurer must bring in each year.
 const QString computedStyle = QStringLiteral("QLineEdit { background-color: #00ffff; }");
 const QString ownBillStyle = QStringLiteral("QLineEdit { background-color: #ffff00; }");
+// An IBAN or BIC that fails its check is kept, but stands out until it is mended.
+const QString invalidStyle = QStringLiteral("QLineEdit { background-color: #ffc8c8; }");
 
 constexpr int numberWidth = 90;
 constexpr int textWidth = 190;
@@ -208,6 +213,12 @@ QGroupBox* Tparam::associationBox() {
     addText(grid, QStringLiteral("Ort"), QStringLiteral("&Ort"));
     addText(grid, QStringLiteral("Bank"), QStringLiteral("&IBAN"));
     addText(grid, QStringLiteral("Kto"), QStringLiteral("BI&C"));
+    for (const QString& column : {QStringLiteral("Bank"), QStringLiteral("Kto")}) {
+        // Connected after the box's link, so the row holds the text when it is checked.
+        connect(edit(column), &QLineEdit::editingFinished, this,
+                [this, column] { checkBankDetail(column, true); });
+    }
+    addGiroCodeBox(grid);
     addDate(grid, QStringLiteral("Zahlfrist"), QStringLiteral("Fällig&keitsdatum"));
     addText(grid, QStringLiteral("varzahlgrd"), QStringLiteral("Variabler Zahlungsgrun&d"));
     addText(grid, QStringLiteral("text6"), QStringLiteral("S&teuer-Nr."));
@@ -331,6 +342,45 @@ void Tparam::addMainMeterNote(QGridLayout* grid, const QString& column) {
     m_notes.insert(column.toLower(), note);
 }
 
+void Tparam::addGiroCodeBox(QGridLayout* grid) {
+    m_giroCodeBox = new QCheckBox(QStringLiteral("GiroCode drucken"), grid->parentWidget());
+    m_giroCodeBox->setToolTip(
+        QStringLiteral("Rechnungen und Mahnungen tragen einen Code, mit dem das Mitglied die "
+                       "Überweisung in seiner Banking-App ausfüllen lässt (nur mit gültiger "
+                       "IBAN und einem Betrag über 0)."));
+    grid->addWidget(m_giroCodeBox, grid->rowCount(), 1);
+    connect(m_giroCodeBox, &QCheckBox::clicked, this, [this](bool checked) {
+        Table& param = m_dm.param();
+        if (param.isOpen() && !param.isEmpty())
+            GiroCodeSetting::set(param, checked);
+    });
+}
+
+void Tparam::checkBankDetail(const QString& column, bool warn) {
+    const bool iban = column == QStringLiteral("Bank");
+    const QString text = m_dm.param().text(column).trimmed();
+    const QString problem = text.isEmpty() ? QString()
+                            : iban         ? BankAccount::ibanProblem(text)
+                                           : BankAccount::bicProblem(text);
+    QLineEdit* box = edit(column);
+    box->setStyleSheet(problem.isEmpty() ? QString() : invalidStyle);
+    box->setToolTip(problem);
+
+    QString& checked = m_checkedBankText[column.toLower()];
+    const bool changed = text != checked;
+    checked = text;
+    if (!warn || !changed || problem.isEmpty())
+        return;
+    m_interaction.inform(
+        iban ? QStringLiteral("Die IBAN „%1“ ist nicht gültig. %2\n\nSie wird so gespeichert, "
+                              "wie sie eingegeben ist. Solange sie nicht stimmt, tragen "
+                              "Rechnungen und Mahnungen keinen GiroCode.")
+                   .arg(text, problem)
+             : QStringLiteral("Der BIC „%1“ ist nicht gültig. %2\n\nEr wird so gespeichert, wie "
+                              "er eingegeben ist; der GiroCode kommt ohne ihn aus.")
+                   .arg(text, problem));
+}
+
 QLineEdit* Tparam::edit(const QString& column) const {
     return m_edits.value(column.toLower());
 }
@@ -379,6 +429,12 @@ void Tparam::activate() {
     }
 
     showLossSharing();
+
+    const QSignalBlocker blocker(m_giroCodeBox);
+    m_giroCodeBox->setEnabled(param.isOpen() && !param.isEmpty());
+    m_giroCodeBox->setChecked(GiroCodeSetting::isOn(param));
+    for (const QString& column : {QStringLiteral("Bank"), QStringLiteral("Kto")})
+        checkBankDetail(column, false);
 }
 
 void Tparam::showLossSharing() {

@@ -9,6 +9,7 @@
 class DM1;
 class Interaction;
 class NumberFieldLink;
+class QCheckBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -38,6 +39,8 @@ public:
     QPushButton* electricitySumButton() const { return m_electricitySumButton; }
     QPushButton* waterSumButton() const { return m_waterSumButton; }
     QPushButton* okButton() const { return m_okButton; }
+    // "GiroCode drucken".
+    QCheckBox* giroCodeBox() const { return m_giroCodeBox; }
 
     // "ok", the close box and Escape all end here, so each of them stores the row. A row the
     // engine refuses keeps the window open unless the user discards the changes.
@@ -68,12 +71,16 @@ private:
     QLabel* addRow(QGridLayout* grid, const QString& column, const QString& caption,
                    QLineEdit* edit);
     void addMainMeterNote(QGridLayout* grid, const QString& column);
+    void addGiroCodeBox(QGridLayout* grid);
 
     void activate();
     void showLossSharing();
     void chooseElectricity(int index);
     void chooseWater(int index);
     void showMainMeter(const QString& column, bool visible);
+    // Marks the IBAN or BIC box while it holds something invalid, and with `warn` says what
+    // is wrong once the box is left with a changed text.
+    void checkBankDetail(const QString& column, bool warn);
     // True when the window may close.
     bool store();
 
@@ -93,5 +100,7 @@ private:
     QPushButton* m_electricitySumButton = nullptr;
     QPushButton* m_waterSumButton = nullptr;
     QPushButton* m_okButton = nullptr;
+    QCheckBox* m_giroCodeBox = nullptr;
+    QHash<QString, QString> m_checkedBankText; // lower-case column: the text last checked
     bool m_storing = false;
 };

@@ -2,10 +2,13 @@
 #include "support/simulateddisk.h"
 #include "support/workspace.h"
 
+#include "data/girocodesetting.h"
+#include "framework/fieldlink.h"
 #include "plots/losssharing.h"
 #include "plots/plotsums.h"
 #include "plots/tparam.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +43,8 @@ private Q_SLOTS:
     void enterInABoxPressesNoButton();
     void refusedStoreKeepsWhatWasTyped_data();
     void refusedStoreKeepsWhatWasTyped();
+    void giroCodeIsOnUnlessTurnedOff();
+    void invalidBankDetailsAreKeptButWarnedAbout();
 };
 
 namespace {
@@ -614,6 +619,81 @@ void TestParametersWindow::refusedStoreKeepsWhatWasTyped() {
         QCOMPARE(stored(w, "strech").toDouble(), 0.0);
     }
     QCOMPARE(w.interaction.errors, QStringList());
+}
+
+void TestParametersWindow::giroCodeIsOnUnlessTurnedOff() {
+    Workspace w;
+    {
+        Tparam window(*w.dm, w.interaction);
+        QVERIFY(showActive(window));
+        QVERIFY(window.giroCodeBox()->isChecked());
+        window.giroCodeBox()->click();
+        window.okButton()->click();
+    }
+    QCOMPARE(stored(w, GiroCodeSetting::column()).toDouble(), 2.0);
+    reconnect(w);
+    {
+        Tparam window(*w.dm, w.interaction);
+        QVERIFY(showActive(window));
+        QVERIFY(!window.giroCodeBox()->isChecked());
+        window.giroCodeBox()->click();
+        window.close();
+    }
+    QCOMPARE(stored(w, GiroCodeSetting::column()).toDouble(), 1.0);
+
+    // A database from before the choice existed holds nothing or 0 there: it prints the code.
+    for (const char* before : {"NULL", "0"}) {
+        w.execute(QStringLiteral("UPDATE param SET z25 = %1").arg(QLatin1String(before)));
+        w.dm->param().reopen();
+        Tparam window(*w.dm, w.interaction);
+        QVERIFY(showActive(window));
+        QVERIFY2(window.giroCodeBox()->isChecked(), before);
+    }
+}
+
+void TestParametersWindow::invalidBankDetailsAreKeptButWarnedAbout() {
+    Workspace w;
+    // Old data may hold an account number where the IBAN belongs: marked, not scolded.
+    w.execute(QStringLiteral("UPDATE param SET Bank = '4712839', Kto = 'SBLKDEF1STR'"));
+    w.dm->param().reopen();
+    Tparam window(*w.dm, w.interaction);
+    QVERIFY(showActive(window));
+    QLineEdit* iban = window.edit("Bank");
+    QLineEdit* bic = window.edit("Kto");
+    QVERIFY(!iban->styleSheet().isEmpty());
+    QVERIFY(iban->toolTip().contains(QStringLiteral("Ländercode")));
+    QVERIFY(bic->styleSheet().isEmpty());
+    iban->setFocus();
+    bic->setFocus();
+    QVERIFY(w.interaction.said().isEmpty());
+
+    // A slip of the finger, in groups as printed on a bank card, is said when the box is left.
+    replaceText(iban, QStringLiteral("DE02 1203 0000 0000 2020 52"));
+    bic->setFocus();
+    QCOMPARE(w.interaction.messages.size(), 1);
+    QVERIFY(w.interaction.messages.first().startsWith(QStringLiteral(
+        "Die IBAN „DE02 1203 0000 0000 2020 52“ ist nicht gültig. Ihre Prüfziffern")));
+    QVERIFY(!iban->styleSheet().isEmpty());
+    // Leaving it again unchanged, or closing the window from it, says nothing more.
+    iban->setFocus();
+    bic->setFocus();
+    iban->setFocus();
+    commitFocusedEdit(&window);
+    QCOMPARE(w.interaction.messages.size(), 1);
+
+    // Mended: no word and no mark; kept as typed, blanks and all, as the form prints it.
+    replaceText(iban, QStringLiteral("DE02 1203 0000 0000 2020 51"));
+    replaceText(bic, QStringLiteral("BYLADEM10"));
+    iban->setFocus();
+    QCOMPARE(w.interaction.messages.size(), 2);
+    QVERIFY(w.interaction.messages.last().startsWith(
+        QStringLiteral("Der BIC „BYLADEM10“ ist nicht gültig. Ein BIC hat 8 oder 11 Zeichen")));
+    QVERIFY(iban->styleSheet().isEmpty());
+    QVERIFY(iban->toolTip().isEmpty());
+    QVERIFY(!bic->styleSheet().isEmpty());
+    window.okButton()->click();
+    QCOMPARE(stored(w, "Bank").toString(), QStringLiteral("DE02 1203 0000 0000 2020 51"));
+    QCOMPARE(stored(w, "Kto").toString(), QStringLiteral("BYLADEM10"));
 }
 
 QTEST_MAIN(TestParametersWindow)
