@@ -213,6 +213,11 @@ QGroupBox* Tparam::associationBox() {
     addText(grid, QStringLiteral("Ort"), QStringLiteral("&Ort"));
     addText(grid, QStringLiteral("Bank"), QStringLiteral("&IBAN"));
     addText(grid, QStringLiteral("Kto"), QStringLiteral("BI&C"));
+    // A German IBAN in its groups of four shows whole.
+    QLineEdit* iban = edit(QStringLiteral("Bank"));
+    iban->setMinimumWidth(std::max(
+        textWidth,
+        iban->fontMetrics().horizontalAdvance(QStringLiteral("DE00 0000 0000 0000 0000 00")) + 14));
     for (const QString& column : {QStringLiteral("Bank"), QStringLiteral("Kto")}) {
         // Connected after the box's link, so the row holds the text when it is checked.
         connect(edit(column), &QLineEdit::editingFinished, this,
