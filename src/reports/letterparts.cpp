@@ -1,6 +1,12 @@
 #include "reports/letterparts.h"
 
+#include "reports/girocode.h"
+
+#include "data/girocodesetting.h"
 #include "data/query.h"
+#include "data/rounding.h"
+
+#include <cmath>
 
 namespace LetterParts {
 
@@ -87,6 +93,60 @@ void addDoubleRule(ReportBand& detail, double left, double right, double y) {
     detail.addLine(QPointF(left, y + 0.9), QPointF(right, y + 0.9), 0.4);
 }
 
+QString plotAndTenant(const Query& row) {
+    return (QStringLiteral("Parz. ") + row.text(QStringLiteral("Nr")).trimmed() + u' ' +
+            row.text(QStringLiteral("Name")))
+        .simplified();
+}
+
+void namePartsByPlot(BandedReport& report, const QString& title) {
+    report.partTitle = title;
+    report.partLabel = plotAndTenant;
+}
+
+QString transferReference(const Query& row, const TransferFormContent& content) {
+    QString reference = QStringLiteral("Abrechng. %1 Parz. %2")
+                            .arg(content.year, row.text(QStringLiteral("Nr")).trimmed());
+    if (!content.secondReferenceColumn.isEmpty()) {
+        const QString second = row.text(content.secondReferenceColumn).simplified();
+        if (!second.isEmpty())
+            reference += u' ' + second;
+    }
+    return reference;
+}
+
+QString giroCodePayload(const Query& row, const TransferFormContent& content) {
+    if (!GiroCodeSetting::isOn(row.value(GiroCodeSetting::column())))
+        return {};
+    GiroCodeTransfer transfer;
+    transfer.bic = row.text(QStringLiteral("Kto"));
+    transfer.recipient = row.text(QStringLiteral("Verein"));
+    transfer.iban = row.text(QStringLiteral("Bank"));
+    transfer.amountCents =
+        content.payableCents
+            ? content.payableCents(row)
+            : std::llround(Rounding::roundHalfEven(row.number(QStringLiteral("gesamt")), 2) * 100);
+    transfer.reference = transferReference(row, content);
+    return GiroCode::payload(transfer);
+}
+
+void addGiroCode(ReportBand& detail, const QPointF& bandCorner,
+                 const TransferFormContent& content) {
+    const double size = 28.0;
+    const double right = 200.0 - bandCorner.x();
+    const double top = 18.5;
+    const auto payload = [content](const Query& row) { return giroCodePayload(row, content); };
+    detail.addQrCode(payload, QRectF(right - size, top, size, size));
+    // The caption may reach left of the code rather than wrap.
+    detail.addExpression(
+        [payload](const Query& row) {
+            return payload(row).isEmpty()
+                       ? QString()
+                       : QStringLiteral("GiroCode – mit der Banking-App scannen");
+        },
+        endingAt(right, top + size + 0.2, 48, 2.6), arial(6.5), Qt::AlignRight);
+}
+
 void addTransferForm(ReportBand& detail, const QPointF& bandCorner,
                      const TransferFormContent& content, const TransferFormPositions& at) {
     const ReportFont form = typewriter();
@@ -120,6 +180,8 @@ void addTransferForm(ReportBand& detail, const QPointF& bandCorner,
     field(QStringLiteral("Name"), at.left, at.payerY);
     if (content.printDate)
         detail.addPrintDate(box(at.date.x(), at.date.y(), 30), typewriter(10));
+
+    addGiroCode(detail, bandCorner, content);
 }
 
 } // namespace LetterParts

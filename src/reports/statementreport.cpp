@@ -14,6 +14,7 @@ StatementReport::StatementReport(const QString& year, const StatementOptions& op
     , m_options(options)
     , m_page(page) {
     m_report.title = QStringLiteral("Jahresabrechnung");
+    LetterParts::namePartsByPlot(m_report, QStringLiteral("Jahresabrechnung ") + year);
     m_report.paperSize = QSizeF(210, 297);
     m_report.margins = page.margins;
     addPageHeader(m_report.addBand(ReportBand::Kind::PageHeader, page.headerHeight));
@@ -27,6 +28,13 @@ StatementReport::StatementReport(const QString& year, const StatementOptions& op
     LetterParts::addAssociationDetails(band, page.width);
     LetterParts::addTenantAddress(band);
     addHeading();
+}
+
+LetterParts::TransferFormContent StatementReport::transfer() const {
+    LetterParts::TransferFormContent content;
+    content.year = m_year;
+    content.secondReferenceColumn = QStringLiteral("varzahlgrd");
+    return content;
 }
 
 ReportDocument StatementReport::layout(Query& rows, const QDate& printDate) {

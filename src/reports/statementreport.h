@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/bandedreport.h"
+#include "reports/letterparts.h"
 #include "reports/statementfigures.h"
 #include "reports/statementoptions.h"
 
@@ -56,6 +57,10 @@ protected:
     // The rule over the amount column at `ruleY`, "Rechnungsbetrag" with the stored total, a
     // double rule and a rule across the band. Returns the height of the closing rule.
     double addTotal(double ruleY);
+
+    // The transfer a statement asks for: the invoice total, referenced "Abrechng. <year> Parz.
+    // <Nr>" and the variable reference line; its form's fields and its GiroCode print it.
+    LetterParts::TransferFormContent transfer() const;
 
     // Sets the captions of what only this layout prints for the plot.
     virtual void setLayoutCaptions(ReportBandContext& context, const StatementFigures& figures) = 0;

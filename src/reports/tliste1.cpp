@@ -44,11 +44,8 @@ TListe1::TListe1(const QString& year, const StatementOptions& options)
 
     addLeftColumn(totalRuleY);
 
-    LetterParts::TransferFormContent form;
-    form.year = year;
-    form.secondReferenceColumn = QStringLiteral("varzahlgrd");
     // The detail band starts below the top margin and the page header.
-    LetterParts::addTransferForm(band, QPointF(30.0, 10.0 + 14.8), form);
+    LetterParts::addTransferForm(band, QPointF(30.0, 10.0 + 14.8), transfer());
 }
 
 void TListe1::addLeftColumn(double totalRuleY) {

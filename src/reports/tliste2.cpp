@@ -66,6 +66,9 @@ TListe2::TListe2(const QString& year, const StatementOptions& options)
         y += rowPitch;
     }
     addFoot(addTotal(y + 0.5));
+    // No form to fill in, but the same transfer to scan; the band starts below the top margin
+    // and the page header.
+    LetterParts::addGiroCode(band, QPointF(20.0, 10.0 + 28.3), transfer());
 }
 
 void TListe2::addFoot(double closingRuleY) {
