@@ -113,6 +113,13 @@ QVariant Query::value(const QString& field) const {
     return m_rows.at(m_current).at(i);
 }
 
+QVariant Query::valueAt(int index, const QString& field) const {
+    const int i = m_fieldIndex.value(field.toLower(), -1);
+    if (i < 0 || index < 0 || index >= m_rows.size())
+        return {};
+    return m_rows.at(index).at(i);
+}
+
 double Query::number(const QString& field) const {
     return value(field).toDouble();
 }

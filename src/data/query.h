@@ -38,6 +38,8 @@ public:
     bool moveTo(int index);
 
     QStringList fieldNames() const { return m_fields; }
+    // A field of any row, without moving the current one.
+    QVariant valueAt(int index, const QString& field) const;
     QVariant value(const QString& field) const;
     double number(const QString& field) const; // empty reads as 0
     QString text(const QString& field) const;

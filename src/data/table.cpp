@@ -191,12 +191,8 @@ bool Table::locate(const QString& column, const QVariant& value, Qt::CaseSensiti
         {toStorage(c, value)}, &error);
     if (!rowId.isValid())
         return false;
-    const qint64 id = rowId.toLongLong();
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).rowId == id)
-            return moveTo(i);
-    }
-    return false;
+    const int index = indexOfRowId(rowId.toLongLong());
+    return index >= 0 && moveTo(index);
 }
 
 bool Table::setOrder(const QString& column, const std::optional<QCollator>& collator) {
@@ -215,13 +211,8 @@ bool Table::setOrder(const QString& column, const std::optional<QCollator>& coll
         m_collator = previousCollator;
         return false;
     }
-    m_current = m_rows.isEmpty() ? -1 : 0;
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).rowId == current) {
-            m_current = i;
-            break;
-        }
-    }
+    const int found = indexOfRowId(current);
+    m_current = found >= 0 ? found : (m_rows.isEmpty() ? -1 : 0);
     loadCurrent();
     Q_EMIT rowsChanged();
     Q_EMIT currentChanged();
@@ -438,6 +429,47 @@ qint64 Table::currentRowId() const {
 
 qint64 Table::rowIdAt(int index) const {
     return index >= 0 && index < m_rows.size() ? m_rows.at(index).rowId : -1;
+}
+
+int Table::indexOfRowId(qint64 rowId) const {
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).rowId == rowId)
+            return i;
+    }
+    return -1;
+}
+
+QList<QVariantList> Table::storedRows(int first, int count) const {
+    first = std::max(first, 0);
+    const int end = std::min(first + std::max(count, 0), int(m_rows.size()));
+    QList<QVariantList> rows;
+    if (first >= end)
+        return rows;
+    QStringList marks;
+    QVariantList ids;
+    for (int i = first; i < end; ++i) {
+        marks << QStringLiteral("?");
+        ids << m_rows.at(i).rowId;
+    }
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid IN (%2)")
+                      .arg(quoted(m_tableName), marks.join(u',')));
+    for (const QVariant& id : ids)
+        query.addBindValue(id);
+    QHash<qint64, QVariantList> byId;
+    if (query.exec()) {
+        while (query.next()) {
+            QVariantList values(m_columns.size());
+            for (int c = 0; c < m_columns.size(); ++c)
+                values[c] = fromStorage(c, query.value(c + 1));
+            byId.insert(query.value(0).toLongLong(), values);
+        }
+    }
+    rows.reserve(end - first);
+    for (int i = first; i < end; ++i)
+        rows << byId.value(m_rows.at(i).rowId, QVariantList(m_columns.size()));
+    return rows;
 }
 
 bool Table::readRows() {

@@ -98,6 +98,12 @@ public:
 
     // Row id of the row at an index, -1 when there is none.
     qint64 rowIdAt(int index) const;
+    // Index of the row with this id in table order; -1 when the table does not hold it.
+    int indexOfRowId(qint64 rowId) const;
+    // The stored values of `count` rows from `first` on, in table order and in the order of
+    // columns(), read with one statement; the current row is not moved, and its pending edit
+    // is not in the result (value() has it). A grid reads the rows it shows this way.
+    QList<QVariantList> storedRows(int first, int count) const;
 
 Q_SIGNALS:
     void opened();

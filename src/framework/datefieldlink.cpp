@@ -1,17 +1,13 @@
 #include "framework/datefieldlink.h"
 
+#include "framework/germandate.h"
+
 #include "data/interaction.h"
 #include "data/table.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-
-namespace {
-
-const QString germanDate = QStringLiteral("dd.MM.yyyy");
-
-} // namespace
 
 DateFieldLink::DateFieldLink(Table& table, const QString& column, QLineEdit* edit,
                              Interaction& interaction)
@@ -27,9 +23,7 @@ DateFieldLink::DateFieldLink(Table& table, const QString& column, QLineEdit* edi
 }
 
 QDate DateFieldLink::typedDate() const {
-    const QString text = m_edit->text().trimmed();
-    const QDate date = QDate::fromString(text, germanDate);
-    return date.isValid() ? date : QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+    return GermanDate::parse(m_edit->text());
 }
 
 bool DateFieldLink::commit() {
@@ -49,11 +43,7 @@ bool DateFieldLink::commit() {
     }
     showStored();
     m_checking = true;
-    m_interaction.inform(QStringLiteral("„%1“ ist kein gültiges Datum. Bitte geben Sie das Datum "
-                                        "als TT.MM.JJJJ ein, zum Beispiel 31.03.2027, oder lassen "
-                                        "Sie das Feld leer. Das Feld behält seinen bisherigen "
-                                        "Wert.")
-                             .arg(text));
+    m_interaction.inform(GermanDate::refusal(text));
     m_checking = false;
     returnFocusAfterRefusal(m_edit);
     return false;
@@ -88,8 +78,7 @@ void DateFieldLink::refresh() {
 }
 
 void DateFieldLink::showStored() {
-    const QDate date = table().date(column());
-    const QString shown = date.isValid() ? date.toString(germanDate) : QString();
+    const QString shown = GermanDate::format(table().date(column()));
     if (m_edit->text() != shown)
         m_edit->setText(shown);
 }
