@@ -3,6 +3,14 @@
 #include "app/thauptformular.h"
 #include "app/tinfoform.h"
 
+#include "cash/tanfangsbestandform.h"
+#include "cash/thandkasseanfangform.h"
+#include "cash/thandkasseform.h"
+#include "cash/thauptkasseform.h"
+#include "cash/tkontoform.h"
+#include "cash/tselect.h"
+#include "cash/tselectform.h"
+#include "cash/tselecthform.h"
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
@@ -33,6 +41,7 @@ LunetraApp::LunetraApp(Interaction& interaction)
     // The database is open before the main window is first shown.
     m_dm->connectDatabase();
     m_parameters = new Tparam(*m_dm, m_interaction, main);
+    createCashWindows(main);
 
     m_plotRegister->setParametersWindow(m_parameters);
     m_plotRegister->setCustomItemsWindow(m_customItems);
@@ -42,6 +51,47 @@ LunetraApp::LunetraApp(Interaction& interaction)
     m_mainWindow->setCommand(THauptformular::Command::Backup, [this] { openBackupWindow(); });
     m_mainWindow->setCommand(THauptformular::Command::YearChange, [this] { changeYear(); });
     m_mainWindow->setBackupBeforeEnd([this] { writeBackup(); });
+    m_mainWindow->setCommand(THauptformular::Command::MainCash, [this] {
+        openWith({&m_dm->Hauptkasse(), &m_dm->konto(), &m_dm->param()}, m_mainCash);
+    });
+    m_mainWindow->setCommand(THauptformular::Command::PettyCash, [this] {
+        openWith({&m_dm->Handkasse(), &m_dm->konto()}, m_pettyCash);
+    });
+}
+
+void LunetraApp::createCashWindows(QWidget* main) {
+    m_mainCash = new THauptkasseform(*m_dm, m_interaction, main);
+    m_pettyCash = new THandkasseForm(*m_dm, m_interaction, main);
+    m_voucherTypes = new TKontoform(*m_dm, m_interaction, main);
+    m_mainOpeningBalance = new TAnfangsbestandform(*m_dm, m_interaction, main);
+    m_pettyOpeningBalance = new THandkasseanfangForm(*m_dm, m_interaction, main);
+    m_entries = new Tselect(*m_dm, m_interaction, main);
+    m_mainSelection = new Tselectform(*m_dm, m_interaction, main);
+    m_pettySelection = new Tselecthform(*m_dm, m_interaction, main);
+    m_mainSelection->setListWindow(m_entries);
+    m_pettySelection->setListWindow(m_entries);
+
+    m_mainCash->setOpeningBalanceWindow(m_mainOpeningBalance);
+    m_mainCash->setSelectionWindow(m_mainSelection);
+    m_pettyCash->setOpeningBalanceWindow(m_pettyOpeningBalance);
+    m_pettyCash->setSelectionWindow(m_pettySelection);
+    for (CashJournalForm* journal :
+         {static_cast<CashJournalForm*>(m_mainCash), static_cast<CashJournalForm*>(m_pettyCash)}) {
+        journal->setVoucherTypesWindow(m_voucherTypes);
+        // Both books offer the codes as the voucher types window left them.
+        QObject::connect(m_voucherTypes, &TKontoform::voucherTypesClosed, journal,
+                         &CashJournalForm::rebuildPickList);
+    }
+}
+
+void LunetraApp::openWith(const QList<Table*>& tables, QDialog* window) {
+    for (Table* table : tables) {
+        if (!table->open()) {
+            m_interaction.reportError(EngineError::describe(table->lastError()));
+            return;
+        }
+    }
+    window->exec();
 }
 
 LunetraApp::~LunetraApp() {
@@ -50,13 +100,7 @@ LunetraApp::~LunetraApp() {
 }
 
 void LunetraApp::openPlotRegister() {
-    for (Table* table : {&m_dm->parzelle(), &m_dm->param()}) {
-        if (!table->open()) {
-            m_interaction.reportError(EngineError::describe(table->lastError()));
-            return;
-        }
-    }
-    m_plotRegister->exec();
+    openWith({&m_dm->parzelle(), &m_dm->param()}, m_plotRegister);
 }
 
 void LunetraApp::openBackupWindow() {

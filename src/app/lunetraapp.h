@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QList>
+
 #include <memory>
 
 class DM1;
 class Interaction;
+class QDialog;
+class QWidget;
+class Table;
+class TAnfangsbestandform;
+class THandkasseanfangForm;
+class THandkasseForm;
 class THauptformular;
+class THauptkasseform;
+class TKontoform;
+class Tselect;
+class Tselectform;
+class Tselecthform;
 class TInfoForm;
 class Tneufelder;
 class Tparam;
@@ -27,6 +40,14 @@ public:
     Tparam& parametersWindow() { return *m_parameters; }
     Tneufelder& customItemsWindow() { return *m_customItems; }
     TDatensicherung& backupWindow() { return *m_backupWindow; }
+    THauptkasseform& mainCashWindow() { return *m_mainCash; }
+    THandkasseForm& pettyCashWindow() { return *m_pettyCash; }
+    TKontoform& voucherTypesWindow() { return *m_voucherTypes; }
+    TAnfangsbestandform& mainOpeningBalanceWindow() { return *m_mainOpeningBalance; }
+    THandkasseanfangForm& pettyOpeningBalanceWindow() { return *m_pettyOpeningBalance; }
+    Tselectform& mainSelectionWindow() { return *m_mainSelection; }
+    Tselecthform& pettySelectionWindow() { return *m_pettySelection; }
+    Tselect& entriesWindow() { return *m_entries; }
 
 private:
     void openPlotRegister();
@@ -34,6 +55,10 @@ private:
     void writeBackup();
     void readBackup();
     void changeYear();
+    void createCashWindows(QWidget* main);
+    // Opens the tables a window works on, then shows it; a table that cannot be opened is
+    // reported and the window stays closed.
+    void openWith(const QList<Table*>& tables, QDialog* window);
 
     Interaction& m_interaction;
     std::unique_ptr<DM1> m_dm;
@@ -43,4 +68,12 @@ private:
     Tneufelder* m_customItems = nullptr;
     TParzelleform* m_plotRegister = nullptr;
     Tparam* m_parameters = nullptr;
+    THauptkasseform* m_mainCash = nullptr;
+    THandkasseForm* m_pettyCash = nullptr;
+    TKontoform* m_voucherTypes = nullptr;
+    TAnfangsbestandform* m_mainOpeningBalance = nullptr;
+    THandkasseanfangForm* m_pettyOpeningBalance = nullptr;
+    Tselectform* m_mainSelection = nullptr;
+    Tselecthform* m_pettySelection = nullptr;
+    Tselect* m_entries = nullptr;
 };

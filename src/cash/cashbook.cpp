@@ -1,0 +1,25 @@
+#include "cash/cashbook.h"
+
+#include "data/dm1.h"
+
+Table& CashBook::journal(DM1& dm) const {
+    return isMain() ? dm.Hauptkasse() : dm.Handkasse();
+}
+
+Table& CashBook::openingBalance(DM1& dm) const {
+    return isMain() ? dm.anfanghaupt() : dm.anfanghand();
+}
+
+const CashBook& CashBook::main() {
+    static const CashBook book{Kind::Main, QStringLiteral("Hauptkasse"),
+                               QStringLiteral("hauptkasse"), QStringLiteral("hauptanfangsw"),
+                               QStringLiteral("datum, lfd_nr")};
+    return book;
+}
+
+const CashBook& CashBook::petty() {
+    static const CashBook book{Kind::Petty, QStringLiteral("Handkasse"),
+                               QStringLiteral("handkasse"), QStringLiteral("handanfangsw"),
+                               QStringLiteral("lfd_nr")};
+    return book;
+}

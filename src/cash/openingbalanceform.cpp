@@ -1,0 +1,68 @@
+#include "cash/openingbalanceform.h"
+
+#include "data/engineerror.h"
+#include "data/interaction.h"
+#include "data/table.h"
+#include "framework/fieldlink.h"
+#include "framework/numberfieldlink.h"
+#include "framework/textfieldlink.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
+                                       const QString& caption, bool fourDigitYear, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_table(table)
+    , m_interaction(interaction) {
+    setWindowTitle(caption);
+
+    m_year = new QLineEdit(this);
+    new TextFieldLink(table, QStringLiteral("Jahr"), m_year, TextFieldLink::Commit::OnLeave);
+    if (fourDigitYear)
+        m_year->setInputMask(QStringLiteral("0000;_"));
+    m_year->setFixedWidth(80);
+    m_balance = new QLineEdit(this);
+    auto* balance = new NumberFieldLink(table, QStringLiteral("anfangswert"), m_balance);
+    balance->setEmptyToZero(true);
+    m_balance->setFixedWidth(140);
+
+    auto* yearCaption = new QLabel(QStringLiteral("&Jahr"), this);
+    yearCaption->setBuddy(m_year);
+    auto* balanceCaption = new QLabel(QStringLiteral("&Anfangsbestand"), this);
+    balanceCaption->setBuddy(m_balance);
+
+    m_ok = new QPushButton(QStringLiteral("ok"), this);
+    m_ok->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(yearCaption);
+    layout->addWidget(m_year);
+    layout->addWidget(balanceCaption);
+    layout->addWidget(m_balance);
+    layout->addSpacing(8);
+    layout->addWidget(m_ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void OpeningBalanceForm::done(int result) {
+    commitFocusedEdit(this);
+    if (m_year->hasAcceptableInput() == false && !m_year->inputMask().isEmpty()) {
+        m_interaction.inform(QStringLiteral("Bitte geben Sie das Jahr vierstellig ein, zum "
+                                            "Beispiel 2025."));
+        m_year->setFocus();
+        return;
+    }
+    m_table.open();
+    m_table.edit();
+    if (!m_table.post()) {
+        m_interaction.reportError(QStringLiteral("Der Anfangsbestand konnte nicht gespeichert "
+                                                 "werden.\n%1")
+                                      .arg(EngineError::describe(m_table.lastError())));
+        return;
+    }
+    QDialog::done(result);
+}

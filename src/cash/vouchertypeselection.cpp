@@ -1,0 +1,55 @@
+#include "cash/vouchertypeselection.h"
+
+#include "cash/cashbook.h"
+
+#include "data/dm1.h"
+
+namespace VoucherTypeSelection {
+
+QStringList voucherTypeCodes(DM1& dm) {
+    Table& types = dm.konto();
+    types.open();
+    types.checkBrowseMode();
+    QStringList codes;
+    for (int i = 0; i < types.rowCount(); ++i)
+        codes << types.valueAt(i, QStringLiteral("art")).toString();
+    return codes;
+}
+
+QString lowestUsedCode(DM1& dm, const CashBook& book) {
+    book.journal(dm).checkBrowseMode();
+    Query& lookup = dm.lookupQuery();
+    lookup.setSql({QStringLiteral("select art,bezeichnung from %1").arg(book.journalTable),
+                   QStringLiteral("order by art")});
+    if (!lookup.open() || lookup.isEmpty())
+        return {};
+    lookup.first();
+    return lookup.text(QStringLiteral("art"));
+}
+
+QString select(DM1& dm, const CashBook& book, const QString& code) {
+    book.journal(dm).checkBrowseMode();
+    const QString& journal = book.journalTable;
+    Query& entries = dm.selectQuery();
+    entries.setSql({QStringLiteral("select * from %1").arg(journal),
+                    QStringLiteral("where art = ? collate nocase"),
+                    book.isMain() ? QStringLiteral("order by bezeichnung, lfd_nr")
+                                  : QStringLiteral("order by lfd_nr")});
+    entries.setBindValues({code});
+    if (!entries.open())
+        return entries.lastError();
+
+    Query& sums = dm.sumQuery();
+    sums.setSql({QStringLiteral("select %1.art, sum(%1.einnahme) as einnahme, sum(%1.ausgabe) "
+                                "as ausgabe")
+                     .arg(journal),
+                 QStringLiteral("from %1").arg(journal),
+                 QStringLiteral("where art = ? collate nocase"),
+                 QStringLiteral("group by art collate nocase")});
+    sums.setBindValues({code});
+    if (!sums.open())
+        return sums.lastError();
+    return {};
+}
+
+} // namespace VoucherTypeSelection
