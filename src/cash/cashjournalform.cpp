@@ -34,6 +34,7 @@ QList<GridColumn> journalColumns() {
     GridColumn text{QStringLiteral("Bezeichnung"), QStringLiteral("Bezeichnung"), Kind::Text};
     text.maxLength = 50;
     text.width = 360;
+    text.stretch = true;
     GridColumn income{QStringLiteral("Einnahme"), QStringLiteral("Einnahme"), Kind::Number};
     income.width = 110;
     GridColumn expense{QStringLiteral("Ausgabe"), QStringLiteral("Ausgabe"), Kind::Number};
@@ -70,6 +71,7 @@ CashJournalForm::CashJournalForm(DM1& dm, Interaction& interaction, const CashBo
                           QStringLiteral("Nächster Eintrag"), QStringLiteral("Letzter Eintrag"),
                           QStringLiteral("Neuer Eintrag")},
                          this);
+    m_navigator->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* name = new QLabel(book.label, this);
     QFont nameFont = name->font();
     nameFont.setPointSize(18);

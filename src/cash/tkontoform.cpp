@@ -18,6 +18,7 @@ QList<GridColumn> voucherTypeColumns() {
     GridColumn text(QStringLiteral("Bezeichnung"), QStringLiteral("bezeichnung"));
     text.maxLength = 50;
     text.width = 330;
+    text.stretch = true;
     GridColumn income(QStringLiteral("Einnahme"), QStringLiteral("einzahlung"),
                       GridColumn::Kind::YesNo);
     income.width = 80;

@@ -26,6 +26,7 @@ QList<GridColumn> entryColumns() {
     type.width = 75;
     GridColumn text(QStringLiteral("Bezeichnung"), QStringLiteral("Bezeichnung"));
     text.width = 340;
+    text.stretch = true;
     GridColumn income(QStringLiteral("Einnahme"), QStringLiteral("Einnahme"), Kind::Number);
     income.format = QStringLiteral("0.00");
     income.width = 100;

@@ -33,8 +33,9 @@ DataGrid::DataGrid(GridModel& model, Interaction& interaction, QWidget* parent)
     for (int c = 0; c < model.columnCount(); ++c) {
         if (model.gridColumn(c).width > 0)
             setColumnWidth(c, model.gridColumn(c).width);
+        if (model.gridColumn(c).stretch)
+            horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     }
-    horizontalHeader()->setStretchLastSection(false);
 
     if (m_tableModel) {
         Table& table = m_tableModel->table();

@@ -28,4 +28,5 @@ struct GridColumn {
     QStringList pickList; // Text: values offered in a drop-down; empty: free typing only
     int maxLength = 0;    // Text: characters the column holds; 0 takes the column's own
     int width = 0;        // pixels; 0 leaves it to the grid
+    bool stretch = false; // takes the room the other columns leave
 };
