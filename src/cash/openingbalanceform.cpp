@@ -3,7 +3,6 @@
 #include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/table.h"
-#include "framework/fieldlink.h"
 #include "framework/numberfieldlink.h"
 #include "framework/textfieldlink.h"
 
@@ -22,7 +21,7 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
     m_year = new QLineEdit(this);
     new TextFieldLink(table, QStringLiteral("Jahr"), m_year, TextFieldLink::Commit::OnLeave);
     if (fourDigitYear)
-        m_year->setInputMask(QStringLiteral("0000;_"));
+        m_year->setInputMask(QStringLiteral("9999;_")); // four digits required
     m_year->setFixedWidth(80);
     m_balance = new QLineEdit(this);
     auto* balance = new NumberFieldLink(table, QStringLiteral("anfangswert"), m_balance);
@@ -49,13 +48,14 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
 }
 
 void OpeningBalanceForm::done(int result) {
-    commitFocusedEdit(this);
-    if (m_year->hasAcceptableInput() == false && !m_year->inputMask().isEmpty()) {
+    if (!m_year->hasAcceptableInput()) {
         m_interaction.inform(QStringLiteral("Bitte geben Sie das Jahr vierstellig ein, zum "
                                             "Beispiel 2025."));
         m_year->setFocus();
         return;
     }
+    // The year is taken when its box is left; the window may go while it is still in it.
+    Q_EMIT m_year->editingFinished();
     m_table.open();
     m_table.edit();
     if (!m_table.post()) {

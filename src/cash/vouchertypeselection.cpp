@@ -19,8 +19,9 @@ QStringList voucherTypeCodes(DM1& dm) {
 QString lowestUsedCode(DM1& dm, const CashBook& book) {
     book.journal(dm).checkBrowseMode();
     Query& lookup = dm.lookupQuery();
+    // An entry without a code, as the blank first entry of a new book, names no code.
     lookup.setSql({QStringLiteral("select art,bezeichnung from %1").arg(book.journalTable),
-                   QStringLiteral("order by art")});
+                   QStringLiteral("where art <> ''"), QStringLiteral("order by art")});
     if (!lookup.open() || lookup.isEmpty())
         return {};
     lookup.first();

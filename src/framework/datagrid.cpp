@@ -6,7 +6,6 @@
 
 #include "data/table.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -50,16 +49,19 @@ Table* DataGrid::table() const {
     return m_tableModel ? &m_tableModel->table() : nullptr;
 }
 
-void DataGrid::commitOpenEditor() {
+QWidget* DataGrid::openEditor() const {
     if (state() != QAbstractItemView::EditingState)
-        return;
-    QWidget* editor = QApplication::focusWidget();
-    while (editor && editor->parentWidget() != viewport())
-        editor = editor->parentWidget();
-    if (!editor)
-        return;
-    commitData(editor);
-    closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return nullptr;
+    const auto* delegate = qobject_cast<const GridDelegate*>(itemDelegate());
+    return delegate ? delegate->openEditor() : nullptr;
+}
+
+void DataGrid::commitOpenEditor() {
+    if (QWidget* editor = openEditor()) {
+        commitData(editor);
+        if (editor->isVisible())
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 bool DataGrid::storePendingRow() {
@@ -75,13 +77,8 @@ bool DataGrid::storePendingRow() {
 }
 
 void DataGrid::cancelRow() {
-    if (state() == QAbstractItemView::EditingState) {
-        QWidget* editor = QApplication::focusWidget();
-        while (editor && editor->parentWidget() != viewport())
-            editor = editor->parentWidget();
-        if (editor)
-            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-    }
+    if (QWidget* editor = openEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     if (Table* t = table())
         t->cancel();
     showTableRow();

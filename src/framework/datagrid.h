@@ -29,6 +29,8 @@ public:
     void cancelRow();
     void deleteRow();
     void appendRow();
+    // Whether a cell's editor is open.
+    bool isEditingCell() const { return state() == QAbstractItemView::EditingState; }
     // Makes the grid's current row the table's again, after work on the table.
     void showTableRow();
 
@@ -38,6 +40,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    QWidget* openEditor() const;
     bool canAppend() const;
     void commitOpenEditor();
     void followRow(int row);

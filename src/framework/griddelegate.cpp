@@ -100,6 +100,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     editor->setProperty(kindProperty, int(column->kind));
     editor->setAutoFillBackground(true);
+    m_openEditor = editor;
     return editor;
 }
 
@@ -183,12 +184,15 @@ bool GridDelegate::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            !(qobject_cast<QComboBox*>(editor) &&
-              qobject_cast<QComboBox*>(editor)->view()->isVisible())) {
-            // Enter moves on to the next cell, as Tab does.
+        auto* combo = qobject_cast<QComboBox*>(editor);
+        if (storing && !(combo && combo->view()->isVisible())) {
+            // Enter moves on to the next cell, as Tab does. A rule may have dropped the row
+            // and its editor with it.
             Q_EMIT commitData(editor);
-            Q_EMIT closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+            if (editor->isVisible())
+                Q_EMIT closeEditor(editor, key == Qt::Key_Backtab
+                                               ? QAbstractItemDelegate::EditPreviousItem
+                                               : QAbstractItemDelegate::EditNextItem);
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 class Interaction;
@@ -19,6 +20,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    // The editor of the cell being typed into; null when none is open.
+    QWidget* openEditor() const {
+        return m_openEditor && m_openEditor->isVisible() ? m_openEditor.data() : nullptr;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,4 +33,5 @@ private:
     QString refusal(QWidget* editor) const;
 
     Interaction& m_interaction;
+    mutable QPointer<QWidget> m_openEditor;
 };
