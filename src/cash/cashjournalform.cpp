@@ -6,6 +6,7 @@
 #include "cash/vouchertypeselection.h"
 
 #include "data/dm1.h"
+#include "framework/dataentrywindow.h"
 #include "framework/datagrid.h"
 #include "framework/navigatorbar.h"
 #include "framework/tablemodel.h"
@@ -53,6 +54,7 @@ CashJournalForm::CashJournalForm(DM1& dm, Interaction& interaction, const CashBo
     , m_interaction(interaction)
     , m_book(book) {
     setWindowTitle(book.label);
+    makeDataEntryWindow(this);
 
     m_menuBar = new QMenuBar(this);
     m_fileMenu = m_menuBar->addMenu(QStringLiteral("&Datei"));

@@ -3,6 +3,7 @@
 #include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/table.h"
+#include "framework/dataentrywindow.h"
 #include "framework/numberfieldlink.h"
 #include "framework/textfieldlink.h"
 
@@ -17,6 +18,7 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
     , m_table(table)
     , m_interaction(interaction) {
     setWindowTitle(caption);
+    makeDataEntryWindow(this);
 
     m_year = new QLineEdit(this);
     new TextFieldLink(table, QStringLiteral("Jahr"), m_year, TextFieldLink::Commit::OnLeave);
@@ -24,7 +26,8 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
         m_year->setInputMask(QStringLiteral("9999;_")); // four digits required
     m_year->setFixedWidth(80);
     m_balance = new QLineEdit(this);
-    auto* balance = new NumberFieldLink(table, QStringLiteral("anfangswert"), m_balance);
+    auto* balance =
+        new NumberFieldLink(table, QStringLiteral("anfangswert"), m_balance, interaction);
     balance->setEmptyToZero(true);
     m_balance->setFixedWidth(140);
 
@@ -34,7 +37,6 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
     balanceCaption->setBuddy(m_balance);
 
     m_ok = new QPushButton(QStringLiteral("ok"), this);
-    m_ok->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

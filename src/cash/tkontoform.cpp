@@ -1,6 +1,7 @@
 #include "cash/tkontoform.h"
 
 #include "data/dm1.h"
+#include "framework/dataentrywindow.h"
 #include "framework/datagrid.h"
 #include "framework/navigatorbar.h"
 #include "framework/tablemodel.h"
@@ -32,6 +33,7 @@ TKontoform::TKontoform(DM1& dm, Interaction& interaction, QWidget* parent)
     , m_dm(dm) {
     setWindowTitle(QStringLiteral("Belegarten"));
     setObjectName(QStringLiteral("Kontoform"));
+    makeDataEntryWindow(this);
 
     auto* menu = new QMenuBar(this);
     QMenu* file = menu->addMenu(QStringLiteral("&Datei"));

@@ -1,6 +1,7 @@
 #include "cash/tselect.h"
 
 #include "data/dm1.h"
+#include "framework/dataentrywindow.h"
 #include "framework/datagrid.h"
 #include "framework/navigatorbar.h"
 #include "framework/numberformat.h"
@@ -47,6 +48,7 @@ QString sum(const Query& sums, const QString& field) {
 Tselect::Tselect(DM1& dm, Interaction& interaction, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_dm(dm) {
+    makeDataEntryWindow(this);
     auto* menu = new QMenuBar(this);
     connect(menu->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this,
             &QWidget::close);

@@ -7,6 +7,7 @@
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
+#include "framework/dataentrywindow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@ VoucherTypeSelectForm::VoucherTypeSelectForm(DM1& dm, Interaction& interaction,
     , m_interaction(interaction)
     , m_book(book) {
     setWindowTitle(caption);
+    makeDataEntryWindow(this);
     m_code = new QComboBox(this);
     m_code->setMinimumWidth(100);
     m_description = new QLineEdit(this);
@@ -32,7 +34,6 @@ VoucherTypeSelectForm::VoucherTypeSelectForm(DM1& dm, Interaction& interaction,
     // Only the main book's window lets the description of the type be overtyped.
     m_description->setReadOnly(!book.isMain());
     m_ok = new QPushButton(QStringLiteral("ok"), this);
-    m_ok->setAutoDefault(false);
 
     auto* row = new QHBoxLayout;
     if (book.isMain()) {

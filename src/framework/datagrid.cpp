@@ -4,6 +4,7 @@
 #include "framework/rowcommands.h"
 #include "framework/tablemodel.h"
 
+#include "data/interaction.h"
 #include "data/table.h"
 
 #include <QHeaderView>
@@ -64,8 +65,23 @@ void DataGrid::commitOpenEditor() {
     }
 }
 
-bool DataGrid::storePendingRow() {
+bool DataGrid::commitCell() {
+    QWidget* editor = openEditor();
+    const auto* delegate = qobject_cast<const GridDelegate*>(itemDelegate());
+    if (!editor || !delegate)
+        return true;
+    const QString reason = delegate->refusal(editor);
+    if (!reason.isEmpty()) {
+        m_interaction.inform(reason);
+        return false;
+    }
     commitOpenEditor();
+    return true;
+}
+
+bool DataGrid::storePendingRow() {
+    if (!commitCell())
+        return false;
     Table* t = table();
     if (!t || !t->isOpen())
         return true;

@@ -25,6 +25,9 @@ public:
     // Stores the cell and the row being typed. Returns false, after the user has been told,
     // when the row cannot be stored and stays open for correction.
     bool storePendingRow();
+    // Ends the edit in the open cell, as leaving it would. Returns false, after the user has
+    // been told, when the cell refused what was typed; the cell stays open.
+    bool commitCell();
     // Drops what was typed into the current row.
     void cancelRow();
     void deleteRow();

@@ -1,5 +1,7 @@
 #include "framework/fieldlink.h"
 
+#include "framework/datagrid.h"
+
 #include "data/table.h"
 
 #include <QApplication>
@@ -38,6 +40,10 @@ bool commitFocusedEdit(QWidget* window) {
         return true;
     if (FieldLink* link = FieldLink::of(focused))
         return link->commit();
+    for (QWidget* w = focused; w && w != window; w = w->parentWidget()) {
+        if (auto* grid = qobject_cast<DataGrid*>(w))
+            return grid->commitCell();
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(focused))
         Q_EMIT edit->editingFinished();
     return true;

@@ -16,7 +16,8 @@ QString format(const QDate& date) {
 
 QString refusal(const QString& text) {
     return QStringLiteral("„%1“ ist kein gültiges Datum. Bitte geben Sie das Datum als TT.MM.JJJJ "
-                          "ein, zum Beispiel 31.03.2027, oder lassen Sie das Feld leer. Das Feld behält seinen "
+                          "ein, zum Beispiel 31.03.2027, oder lassen Sie das Feld leer. Das Feld "
+                          "behält seinen "
                           "bisherigen Wert.")
         .arg(text.trimmed());
 }

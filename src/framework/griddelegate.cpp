@@ -3,7 +3,6 @@
 #include "framework/germandate.h"
 #include "framework/germandatevalidator.h"
 #include "framework/gridmodel.h"
-#include "framework/numberformat.h"
 
 #include "data/interaction.h"
 
@@ -17,6 +16,8 @@
 namespace {
 
 const char* kindProperty = "lunetraGridKind";
+const char* modelProperty = "lunetraGridModel";
+const char* columnProperty = "lunetraGridColumn";
 
 const GridColumn* columnOf(const QModelIndex& index) {
     const auto* model = qobject_cast<const GridModel*>(index.model());
@@ -27,27 +28,20 @@ GridColumn::Kind kindOf(const QWidget* editor) {
     return GridColumn::Kind(editor->property(kindProperty).toInt());
 }
 
+// A number typed into the editor, read for the editor's column.
+NumberInput numberIn(const QWidget* editor, const QString& text) {
+    const auto* model =
+        qobject_cast<const GridModel*>(editor->property(modelProperty).value<QObject*>());
+    return model ? model->readNumber(editor->property(columnProperty).toInt(), text)
+                 : NumberInput::read(text);
+}
+
 QLineEdit* lineEditOf(QWidget* editor) {
     if (auto* edit = qobject_cast<QLineEdit*>(editor))
         return edit;
     if (auto* combo = qobject_cast<QComboBox*>(editor))
         return combo->lineEdit();
     return nullptr;
-}
-
-QValidator* amountValidator(QObject* parent) {
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*([.,]\\d*)?")),
-                                           parent);
-}
-
-bool readAmount(const QString& text, double* value) {
-    return NumberFormat::parse(text, value);
-}
-
-QString amountRefusal(const QString& text) {
-    return QStringLiteral("„%1“ ist kein Betrag. Bitte geben Sie den Betrag mit Komma ein, zum "
-                          "Beispiel 1234,56, oder lassen Sie das Feld leer.")
-        .arg(text.trimmed());
 }
 
 } // namespace
@@ -71,7 +65,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     case GridColumn::Kind::Number: {
         auto* edit = new QLineEdit(parent);
-        edit->setValidator(amountValidator(edit));
+        edit->setValidator(new QRegularExpressionValidator(NumberInput::typingPattern(), edit));
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         editor = edit;
         break;
@@ -99,6 +93,9 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         break;
     }
     editor->setProperty(kindProperty, int(column->kind));
+    editor->setProperty(modelProperty, QVariant::fromValue(const_cast<QObject*>(
+                                           static_cast<const QObject*>(index.model()))));
+    editor->setProperty(columnProperty, index.column());
     editor->setAutoFillBackground(true);
     m_openEditor = editor;
     return editor;
@@ -138,9 +135,9 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     const QString text = edit->text();
     QVariant value;
     if (kind == GridColumn::Kind::Number) {
-        double number = 0;
-        if (!text.trimmed().isEmpty() && readAmount(text, &number))
-            value = number;
+        const NumberInput input = numberIn(editor, text);
+        if (input.isNumber())
+            value = input.value();
     } else if (kind == GridColumn::Kind::Date) {
         if (!text.trimmed().isEmpty())
             value = GermanDate::parse(text);
@@ -158,10 +155,8 @@ QString GridDelegate::refusal(QWidget* editor) const {
     if (!edit || edit->text().trimmed().isEmpty())
         return {};
     switch (kindOf(editor)) {
-    case GridColumn::Kind::Number: {
-        double number = 0;
-        return readAmount(edit->text(), &number) ? QString() : amountRefusal(edit->text());
-    }
+    case GridColumn::Kind::Number:
+        return numberIn(editor, edit->text()).error();
     case GridColumn::Kind::Date:
         return GermanDate::parse(edit->text()).isValid() ? QString()
                                                          : GermanDate::refusal(edit->text());

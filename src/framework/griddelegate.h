@@ -25,13 +25,13 @@ public:
         return m_openEditor && m_openEditor->isVisible() ? m_openEditor.data() : nullptr;
     }
 
+    // Why the editor's text cannot be stored, empty when it can.
+    QString refusal(QWidget* editor) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Why the editor's text cannot be stored, empty when it can.
-    QString refusal(QWidget* editor) const;
-
     Interaction& m_interaction;
     mutable QPointer<QWidget> m_openEditor;
 };

@@ -26,6 +26,15 @@ QString GridModel::numberFormat(int column) const {
     return m_columns.at(column).format;
 }
 
+ValueRange GridModel::valueRange(int /*column*/) const {
+    return ValueRange();
+}
+
+NumberInput GridModel::readNumber(int column, const QString& text) const {
+    return NumberInput::read(text, valueRange(column),
+                             NumberFormat::decimals(numberFormat(column)));
+}
+
 QString GridModel::displayText(int row, int column) const {
     const QVariant value = rawValue(row, column);
     const GridColumn& def = m_columns.at(column);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/gridcolumn.h"
+#include "framework/numberinput.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -29,6 +30,9 @@ public:
 
     // The text a cell shows.
     QString displayText(int row, int column) const;
+    // A number typed into a cell of the column, read as the locale writes numbers and checked
+    // against what the column can hold and the decimals it shows.
+    NumberInput readNumber(int column, const QString& text) const;
 
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -39,6 +43,8 @@ public:
 protected:
     // A column's number format: its own, or the display format the schema gives its field.
     virtual QString numberFormat(int column) const;
+    // The values a treasurer can mean in the column's field.
+    virtual ValueRange valueRange(int column) const;
 
 private:
     QList<GridColumn> m_columns;

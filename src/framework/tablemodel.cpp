@@ -119,3 +119,7 @@ QString TableModel::numberFormat(int column) const {
     const Column* def = Schema::column(m_table.tableName(), gridColumn(column).field);
     return def ? def->format : QString();
 }
+
+ValueRange TableModel::valueRange(int column) const {
+    return ValueRange::of(m_table.tableName(), gridColumn(column).field);
+}

@@ -34,6 +34,7 @@ public:
 
 protected:
     QString numberFormat(int column) const override;
+    ValueRange valueRange(int column) const override;
 
 private:
     static constexpr int blockSize = 64;

@@ -101,6 +101,9 @@ void TestMainWindow::buttonsWithoutWindowsAreDisabled() {
     QVERIFY(window.endButton()->isEnabled());
     QVERIFY(window.button(THauptformular::Command::Backup)->isEnabled());
     QVERIFY(window.button(THauptformular::Command::YearChange)->isEnabled());
+    QVERIFY(window.button(THauptformular::Command::MainCash)->isEnabled());
+    QVERIFY(window.button(THauptformular::Command::PettyCash)->isEnabled());
+    window.setCommand(THauptformular::Command::MainCash, {});
     QVERIFY(!window.button(THauptformular::Command::MainCash)->isEnabled());
     bool opened = false;
     window.setCommand(THauptformular::Command::Plots, [&] { opened = true; });

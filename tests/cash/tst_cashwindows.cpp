@@ -123,7 +123,7 @@ void TestCashWindows::typedEntryGetsItsNumberMonthAndText() {
     QCOMPARE(grid.currentIndex().row(), journal.position());
     type(grid, QStringLiteral("datum"), QStringLiteral("7.3.2026"));
     type(grid, QStringLiteral("Art"), QStringLiteral("20"));
-    type(grid, QStringLiteral("Ausgabe"), QStringLiteral("1234,5"), Qt::Key_Return);
+    type(grid, QStringLiteral("Ausgabe"), QStringLiteral("1.234,5"), Qt::Key_Return);
     QCOMPARE(grid.gridModel().displayText(journal.position(), 3), QStringLiteral("Porto"));
     QCOMPARE(grid.gridModel().displayText(journal.position(), 5), QStringLiteral("1.234,50"));
     // Leaving the row stores it.
@@ -183,6 +183,11 @@ void TestCashWindows::refusedInputIsExplainedAndNotStored() {
     QCOMPARE(journal.date(QStringLiteral("datum")), QDate::currentDate());
     // Letters never reach an amount.
     type(grid, QStringLiteral("Einnahme"), QStringLiteral("1x2,5"));
+    QCOMPARE(journal.number(QStringLiteral("Einnahme")), 12.5);
+    // A point is no decimal separator on a German system; the cell says so and keeps 12,50.
+    type(grid, QStringLiteral("Einnahme"), QStringLiteral("13.5"));
+    QTRY_COMPARE(m_interaction->messages.size(), 2);
+    QVERIFY(m_interaction->messages.last().contains(QStringLiteral("Komma")));
     QCOMPARE(journal.number(QStringLiteral("Einnahme")), 12.5);
 }
 
