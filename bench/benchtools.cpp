@@ -32,6 +32,14 @@ double median(QList<double> values) {
     return values.at(values.size() / 2);
 }
 
+QString verdict(double ratio, double target) {
+    return ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel");
+}
+
+void QuietInteraction::showMessage(const QString& text) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
 void say(const QString& line) {
     std::printf("%s\n", qUtf8Printable(line));
     std::fflush(stdout);

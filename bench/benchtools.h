@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/interaction.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,28 @@ struct sqlite3;
 // statements a connection runs, to replay them in the engine's own shell.
 double median(QList<double> values);
 void say(const QString& line);
+
+// "OK" when a ratio meets its target, in the benchmarks' German.
+QString verdict(double ratio, double target);
+
+// Says yes to every question, writes messages to the error output and shows nothing: the
+// benchmarks are not interested in windows.
+class QuietInteraction : public Interaction {
+protected:
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override { showMessage(text); }
+    bool showYesNoQuestion(const QString&) override { return true; }
+    bool showOkCancelQuestion(const QString&) override { return true; }
+    QString showSaveDialog(const FileDialogRequest&) override { return {}; }
+    QString showOpenDialog(const FileDialogRequest&) override { return {}; }
+    void showPreview(const ReportDocument&) override {}
+    void showProgress(const Progress&) override {}
+    void hideProgress() override {}
+};
+}
+    QString chooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    void showReport(const ReportDocument&) override {}
+};
 
 // Runs a script in the engine's own shell on a database, output discarded; returns the seconds
 // it took, or -1 when the shell is not installed.

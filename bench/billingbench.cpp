@@ -28,26 +28,6 @@ constexpr int billingPlots = 5000;
 constexpr int pdfPlots = 1000;
 constexpr int runs = 5;
 
-// Says nothing and shows nothing: the benchmark is not interested in windows.
-class SilentInteraction : public Interaction {
-protected:
-    void showMessage(const QString& text) override {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    void showError(const QString& text) override { showMessage(text); }
-    bool showYesNoQuestion(const QString&) override { return true; }
-    bool showOkCancelQuestion(const QString&) override { return true; }
-    QString showSaveDialog(const FileDialogRequest&) override { return {}; }
-    QString showOpenDialog(const FileDialogRequest&) override { return {}; }
-    void showPreview(const ReportDocument&) override {}
-    void showProgress(const Progress&) override {}
-    void hideProgress() override {}
-};
-
-QString verdict(double ratio, double target) {
-    return ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel");
-}
-
 QString writeDatabase(const QString& folder, int plots) {
     QDir().mkpath(folder);
     DemoData::Options options;
@@ -77,7 +57,7 @@ struct BillingFigures {
 BillingFigures measureBilling(const QString& folder) {
     BillingFigures figures;
     QDir::setCurrent(folder);
-    SilentInteraction interaction;
+    QuietInteraction interaction;
     DM1 dm(interaction);
     if (!dm.connectDatabase())
         return figures;
@@ -127,7 +107,7 @@ QList<double> measureStatementPdf(const QString& folder, ReportDocument& documen
                                   QList<double>& cpuSeconds) {
     QList<double> seconds;
     QDir::setCurrent(folder);
-    SilentInteraction interaction;
+    QuietInteraction interaction;
     DM1 dm(interaction);
     if (!dm.connectDatabase())
         return seconds;

@@ -52,13 +52,11 @@ Result PaidInvoiceTransfer::run(const QDate& bookingDate) {
                           table->lastError());
     }
     const Result result = book(bookingDate);
-    if (!result.completed()) {
-        // The table objects still list what the rolled-back work added.
+    // The table objects still list what rolled-back work added; the plots show their new flags.
+    if (!result.completed())
         journal.reopen();
-        plots.reopen();
-    }
     journal.first();
-    plots.first();
+    plots.reopen();
     return result;
 }
 
@@ -95,12 +93,10 @@ Result PaidInvoiceTransfer::book(const QDate& bookingDate) {
     due.close();
 
     Table& journal = m_dm.Hauptkasse();
-    Table& plots = m_dm.parzelle();
     Transaction transaction(m_dm.parzelleADOConnection());
     if (!transaction.isActive())
         return failed(QStringLiteral("Die Buchung konnte nicht begonnen werden."),
                       transaction.error());
-    plots.reopen(); // the latest paid flags
     Result result;
     const QString income = QStringLiteral("Einnahme");
     const QString expense = QStringLiteral("Ausgabe");
@@ -121,19 +117,20 @@ Result PaidInvoiceTransfer::book(const QDate& bookingDate) {
             }
             ++result.entries;
         }
-        const int index = plots.indexOfRowId(plot.rowId);
-        if (index < 0 || !plots.moveTo(index))
-            return failed(QStringLiteral("Die Parzelle %1 wurde nicht gefunden.").arg(plot.number),
-                          plots.lastError());
-        plots.setValue(QStringLiteral("uebernommen"), true);
-        if (!plots.post()) {
-            const QString error = plots.lastError();
-            plots.cancel();
+        // The flag has no rule of its own; the plot table is read afresh at the end.
+        Query& flag = m_dm.parzupdateQuery();
+        flag.setSql({QStringLiteral("update parzelle set uebernommen = true"),
+                     QStringLiteral("where rowid = ?")});
+        flag.setBindValues({plot.rowId});
+        if (!flag.open()) {
+            const QString error = flag.lastError();
+            flag.close();
             return failed(QStringLiteral("Die Parzelle %1 konnte nicht als übernommen markiert "
                                          "werden.")
                               .arg(plot.number),
                           error);
         }
+        flag.close();
         ++result.plots;
         if (m_progress)
             m_progress(result.plots * 100 / int(duePlots.size()));

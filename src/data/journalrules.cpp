@@ -6,10 +6,30 @@
 
 #include "data/interaction.h"
 
+#include <QElapsedTimer>
+
+namespace {
+
+// Asking the clock for the date reads the time zone each time; thousands of entries booked in
+// one go take the date once a second.
+QDate today() {
+    static QDate date;
+    static QElapsedTimer age;
+    if (!date.isValid() || !age.isValid() || age.elapsed() > 1000) {
+        date = QDate::currentDate();
+        age.start();
+    }
+    return date;
+}
+
+} // namespace
+
 QString monthOf(const QDate& date) {
     if (!date.isValid())
         return {};
-    return QStringLiteral("%1.%2").arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.year());
+    const int month = date.month();
+    return (month < 10 ? QStringLiteral("0") : QString()) + QString::number(month) + u'.' +
+           QString::number(date.year());
 }
 
 JournalRules::JournalRules(DM1& dm, Book book)
@@ -47,7 +67,7 @@ void JournalRules::newRecord(Table& journal) {
     journal.setValue(QStringLiteral("lfd_nr"), m_dm.lastRunningNumber() + 1);
     journal.setValue(QStringLiteral("Einnahme"), QVariant());
     journal.setValue(QStringLiteral("Ausgabe"), QVariant());
-    journal.setValue(QStringLiteral("datum"), QDate::currentDate());
+    journal.setValue(QStringLiteral("datum"), today());
 }
 
 void JournalRules::valueChanged(Table& journal, const QString& column) {

@@ -89,8 +89,13 @@ bool Table::open() {
         return false;
     }
     m_columnIndex.clear();
-    for (int i = 0; i < m_columns.size(); ++i)
+    m_columnDefs.clear();
+    for (int i = 0; i < m_columns.size(); ++i) {
+        // Callers mostly write a name as the database does; that finds it without a copy.
+        m_columnIndex.insert(m_columns.at(i), i);
         m_columnIndex.insert(m_columns.at(i).toLower(), i);
+        m_columnDefs << (m_schema ? m_schema->column(m_columns.at(i)) : nullptr);
+    }
 
     const QString orderBy = m_schema ? m_schema->orderBy : QString();
     m_orderColumn = orderBy.isEmpty() ? -1 : columnIndex(orderBy);
@@ -125,6 +130,7 @@ bool Table::close() {
     if (!stored)
         cancel();
     m_state = State::Inactive;
+    m_insert.reset();
     m_rows.clear();
     m_collator.reset(); // an order set for a search lasts until here
     m_current = -1;
@@ -501,13 +507,15 @@ bool Table::ordersBefore(const RowRef& a, const RowRef& b) const {
 }
 
 int Table::columnIndex(const QString& column) const {
-    return m_columnIndex.value(column.toLower(), -1);
+    const auto exact = m_columnIndex.constFind(column);
+    return exact != m_columnIndex.constEnd() ? exact.value()
+                                             : m_columnIndex.value(column.toLower(), -1);
 }
 
 QVariant Table::fromStorage(int column, const QVariant& stored) const {
     if (stored.isNull())
         return {};
-    const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
+    const Column* def = m_columnDefs.value(column);
     if (!def)
         return stored;
     switch (def->type) {
@@ -529,7 +537,7 @@ QVariant Table::fromStorage(int column, const QVariant& stored) const {
 QVariant Table::toStorage(int column, const QVariant& value) const {
     if (value.isNull())
         return QVariant();
-    const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
+    const Column* def = m_columnDefs.value(column);
     if (def && def->type == ColumnType::Boolean)
         return value.toBool() ? 1 : 0;
     if (def && def->type == ColumnType::Date)
@@ -540,7 +548,7 @@ QVariant Table::toStorage(int column, const QVariant& value) const {
 QVariant Table::normalized(int column, const QVariant& value) const {
     if (value.isNull())
         return {};
-    const Column* def = m_schema ? m_schema->column(m_columns.at(column)) : nullptr;
+    const Column* def = m_columnDefs.value(column);
     if (!def)
         return value;
     switch (def->type) {
@@ -581,7 +589,7 @@ QVariant Table::normalized(int column, const QVariant& value) const {
 QVariantList Table::newRowValues() const {
     QVariantList values(m_columns.size());
     for (int i = 0; i < m_columns.size(); ++i) {
-        const Column* def = m_schema ? m_schema->column(m_columns.at(i)) : nullptr;
+        const Column* def = m_columnDefs.value(i);
         if (!def)
             continue;
         if (def->type == ColumnType::Double)
@@ -610,22 +618,26 @@ void Table::loadCurrent() {
 }
 
 QString Table::insertRow() {
-    QStringList names;
-    QStringList marks;
-    QVariantList values;
-    for (int i = 0; i < m_columns.size(); ++i) {
-        names << quoted(m_columns.at(i));
-        marks << QStringLiteral("?");
-        values << toStorage(i, m_values.at(i));
+    if (!m_insert) {
+        QStringList names;
+        QStringList marks;
+        for (const QString& column : std::as_const(m_columns)) {
+            names << quoted(column);
+            marks << QStringLiteral("?");
+        }
+        m_insert = std::make_unique<QSqlQuery>(m_database.connection());
+        if (!m_insert->prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(quoted(m_tableName), names.join(u','), marks.join(u',')))) {
+            const QString error = EngineError::text(m_insert->lastError());
+            m_insert.reset();
+            return error;
+        }
     }
-    QSqlQuery query(m_database.connection());
-    query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoted(m_tableName), names.join(u','), marks.join(u',')));
-    for (const QVariant& v : values)
-        query.addBindValue(v);
-    if (!query.exec())
-        return EngineError::text(query.lastError());
-    placeCurrentRow(query.lastInsertId().toLongLong());
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_insert->bindValue(i, toStorage(i, m_values.at(i)));
+    if (!m_insert->exec())
+        return EngineError::text(m_insert->lastError());
+    placeCurrentRow(m_insert->lastInsertId().toLongLong());
     return {};
 }
 

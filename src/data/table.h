@@ -10,9 +10,12 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Database;
+struct Column;
+class QSqlQuery;
 class TableRules;
 struct TableSchema;
 
@@ -145,11 +148,14 @@ private:
     std::optional<QCollator> m_collator; // texts of the order column compare with it
 
     QStringList m_columns;
-    QHash<QString, int> m_columnIndex; // lower-case name
+    QHash<QString, int> m_columnIndex; // the name as the database has it, and in lower case
+    QList<const Column*> m_columnDefs; // the schema's declaration of each column, or null
     QVariantList m_values;
     QVariantList m_stored;
     QSet<int> m_changed;
     bool m_modified = false;
     QString m_lastError;
     int m_openDepth = 0;
+    // Prepared once per opening: the transfer appends thousands of rows in one go.
+    std::unique_ptr<QSqlQuery> m_insert;
 };
