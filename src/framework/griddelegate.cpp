@@ -106,6 +106,8 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         if (kindOf(editor) == GridColumn::Kind::YesNo)
             combo->setCurrentIndex(value.toBool() ? 0 : 1);
+        else if (const int listed = combo->findText(value.toString()); listed >= 0)
+            combo->setCurrentIndex(listed); // the drop-down opens at the cell's value
         else
             combo->setEditText(value.toString());
         return;
