@@ -30,10 +30,6 @@ protected:
     void showProgress(const Progress&) override {}
     void hideProgress() override {}
 };
-}
-    QString chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    void showReport(const ReportDocument&) override {}
-};
 
 // Runs a script in the engine's own shell on a database, output discarded; returns the seconds
 // it took, or -1 when the shell is not installed.

@@ -72,12 +72,22 @@ ReportDocument layout(DM1& dm, const CashBook& book, const QDate& printDate) {
 void run(DM1& dm, Interaction& interaction, const CashBook& book,
          const std::function<void(bool busy)>& busy) {
     ArtcheckPause pause(dm);
-    if (busy)
-        busy(true);
-    const QString error = prepare(dm, book);
-    const ReportDocument document = error.isEmpty() ? layout(dm, book) : ReportDocument();
-    if (busy)
-        busy(false);
+    QString error;
+    ReportDocument document;
+    {
+        if (busy)
+            busy(true);
+        ProgressScope progress(interaction, QStringLiteral("Kassenbericht"),
+                               QStringLiteral("Die Salden werden berechnet und der Kassenbericht "
+                                              "wird aufgebaut …"));
+        error = prepare(dm, book);
+        progress.setPercent(50);
+        if (error.isEmpty())
+            document = layout(dm, book);
+        progress.setPercent(100);
+        if (busy)
+            busy(false);
+    }
     if (!error.isEmpty()) {
         interaction.reportError(
             QStringLiteral("Der Kassenbericht konnte nicht erstellt werden; die Salden sind "

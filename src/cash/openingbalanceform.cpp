@@ -1,10 +1,11 @@
 #include "cash/openingbalanceform.h"
 
-#include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/table.h"
 #include "framework/dataentrywindow.h"
+#include "framework/fieldlink.h"
 #include "framework/numberfieldlink.h"
+#include "framework/singlerowstore.h"
 #include "framework/textfieldlink.h"
 
 #include <QLabel>
@@ -50,6 +51,9 @@ OpeningBalanceForm::OpeningBalanceForm(Table& table, Interaction& interaction,
 }
 
 void OpeningBalanceForm::done(int result) {
+    // An amount still being typed is taken, or refused with the reason, before anything else.
+    if (!commitFocusedEdit(this))
+        return;
     if (!m_year->hasAcceptableInput()) {
         m_interaction.inform(QStringLiteral("Bitte geben Sie das Jahr vierstellig ein, zum "
                                             "Beispiel 2025."));
@@ -59,12 +63,8 @@ void OpeningBalanceForm::done(int result) {
     // The year is taken when its box is left; the window may go while it is still in it.
     Q_EMIT m_year->editingFinished();
     m_table.open();
-    m_table.edit();
-    if (!m_table.post()) {
-        m_interaction.reportError(QStringLiteral("Der Anfangsbestand konnte nicht gespeichert "
-                                                 "werden.\n%1")
-                                      .arg(EngineError::describe(m_table.lastError())));
+    if (!SingleRowStore::storeBeforeClosing({&m_table}, m_interaction,
+                                            QStringLiteral("Jahr und Anfangsbestand")))
         return;
-    }
     QDialog::done(result);
 }

@@ -216,6 +216,9 @@ void TestCashReport::everyRunStartsFromTheOpeningBalance() {
     };
     CashReport::run(*m_w->dm, m_w->interaction, CashBook::main());
     QCOMPARE(m_w->interaction.reports.size(), 1);
+    // The progress of the work is gone before the preview opens.
+    QCOMPARE(m_w->interaction.events(),
+             QStringList({"[Fortschritt: Kassenbericht]", "[Fortschritt zu]", "[Vorschau]"}));
     const ReportDocument shown = m_w->interaction.reports.first();
     QCOMPARE(again, dumpDocument(shown));
     QCOMPARE(carryOver(shown.pages.at(0)), QStringLiteral("1.000,00"));
