@@ -23,8 +23,9 @@ struct CustomVoucherType {
     bool income = false;
 };
 
-// The entries that book one plot's bill into the main cash book: one per charge component
-// that the bill holds, in booking order, each with the amount the bill summed.
+// The entries that book one plot's bill into the main cash book: one per component the bill
+// holds (BillAmounts), in booking order, each with the cents the bill summed and the
+// statement printed.
 namespace InvoiceEntries {
 
 // What the entries need besides the plot's row.
@@ -40,8 +41,8 @@ struct Refusal {
 };
 
 // The entries of the plot in the row (the plot joined with param and nfelder); a refusal when
-// the year is needed and is not a whole number, or when a custom item's voucher type is
-// missing from konto.
+// the year is needed and is not a whole number, when a custom item's voucher type is missing
+// from konto, or when the bill holds a value that is no money.
 std::optional<Refusal> forPlot(const Query& row, const Context& context,
                                QList<InvoiceEntry>& entries);
 

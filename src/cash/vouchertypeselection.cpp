@@ -10,9 +10,10 @@ QStringList voucherTypeCodes(DM1& dm) {
     Table& types = dm.konto();
     types.open();
     types.checkBrowseMode();
+    const int code = int(types.columns().indexOf(QStringLiteral("art")));
     QStringList codes;
-    for (int i = 0; i < types.rowCount(); ++i)
-        codes << types.valueAt(i, QStringLiteral("art")).toString();
+    for (const QVariantList& row : types.storedRows(0, types.rowCount()))
+        codes << row.value(code).toString();
     return codes;
 }
 

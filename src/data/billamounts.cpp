@@ -39,6 +39,12 @@ BillInputs BillInputs::fromRow(const Query& row, LossShare lossShare) {
     in.text2 = row.text(QStringLiteral("text2"));
     in.strom = n("Strom");
     in.wasser = n("Wasser");
+    // An unconnected plot is billed no consumption: the run sets it to 0, and readings typed
+    // after the run make no bill.
+    if (isUnconnected(in.text1))
+        in.strom = 0;
+    if (isUnconnected(in.text2))
+        in.wasser = 0;
     if (lossShare == LossShare::NotIncluded) {
         if (isConnected(in.text1))
             in.strom += n("z8");

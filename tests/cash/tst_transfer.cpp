@@ -2,6 +2,9 @@
 
 #include "cash/invoiceentries.h"
 #include "cash/paidinvoicetransfer.h"
+#include "demodata.h"
+#include "plots/billingrun.h"
+#include "plots/plotcommands.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void lossShareIsPricedAsBilled();
     void advancesNameTheBooksYears();
     void negativeAdvancesAreBookedNegative();
+    void dunningFeeIsBookedOnceItIsBilled();
     void customItemSideFollowsItsVoucherType();
     void areaLinkedItemIsBookedInCents();
     void longItemTextKeepsThePlotNumber();
@@ -31,6 +35,7 @@ private Q_SLOTS:
     void yearThatIsNoNumberRefusesBeforeWriting();
     void failureInTheMiddleLeavesEverythingAsBefore();
     void missingVoucherTypeRefusesBeforeWriting();
+    void bookedEntriesAddUpToTheBills();
 
 private:
     void plot(const QString& nr, const QString& columns = QString(),
@@ -123,19 +128,29 @@ void TestTransfer::leaseOnlyGivesOneEntry() {
 }
 
 void TestTransfer::halfCentsRoundToEven_data() {
-    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("booked");
-    QTest::newRow("0.125") << QStringLiteral("0.25") << QStringLiteral("0.12");
-    QTest::newRow("0.375") << QStringLiteral("0.75") << QStringLiteral("0.38");
+    QTest::newRow("lease 0.125") << "Flaeche"
+                                 << "0.25"
+                                 << "2|30|Pachtzins Parz. 1|0.12|-";
+    QTest::newRow("lease 0.375") << "Flaeche"
+                                 << "0.75"
+                                 << "2|30|Pachtzins Parz. 1|0.38|-";
+    // Work hours are booked in cents as the bill charged them, not as 2.25 x 0.5 = 1.125.
+    QTest::newRow("work hours 1.125") << "nicht_gel_Arbeitsstunden"
+                                      << "2.25"
+                                      << "2|38|nichtgel.Arbeitsstunden Parz. 1|1.12|-";
 }
 
 void TestTransfer::halfCentsRoundToEven() {
-    QFETCH(QString, area);
+    QFETCH(QString, column);
+    QFETCH(QString, value);
     QFETCH(QString, booked);
-    plot(QStringLiteral("1"), QStringLiteral("Flaeche"), area);
-    parameters(QStringLiteral("Pachtzins = 0.5"));
+    plot(QStringLiteral("1"), column, value);
+    parameters(QStringLiteral("Pachtzins = 0.5, Preis_Arbeitsstunde = 0.5"));
     QVERIFY(transfer().completed());
-    QCOMPARE(journal(), QStringList{QStringLiteral("2|30|Pachtzins Parz. 1|%1|-").arg(booked)});
+    QCOMPARE(journal(), QStringList{booked});
 }
 
 void TestTransfer::plotWithoutMeterGetsNoElectricity() {
@@ -187,6 +202,17 @@ void TestTransfer::negativeAdvancesAreBookedNegative() {
                           QStringLiteral("3|54|Abschlag Wasser Parz. 1|-10.00|-")}));
 }
 
+void TestTransfer::dunningFeeIsBookedOnceItIsBilled() {
+    parameters(QStringLiteral("Mahngebuehr = 5"));
+    // The plot register added the fee to the first plot's total when it was marked paid; the
+    // second was dunned, but its total holds no fee.
+    plot(QStringLiteral("1"), QStringLiteral("bool1"), QStringLiteral("1"));
+    plot(QStringLiteral("2"));
+    m_w->execute(QStringLiteral("UPDATE parzelle SET mahncheck = 1"));
+    QVERIFY(transfer().completed());
+    QCOMPARE(journal(), QStringList{QStringLiteral("2|56|Mahngebühr Parz. 1|5.00|-")});
+}
+
 void TestTransfer::customItemSideFollowsItsVoucherType() {
     m_w->execute(QStringLiteral("UPDATE konto SET bezeichnung = 'Wegebau', einzahlung = 1 "
                                 "WHERE art = '45'"));
@@ -194,6 +220,7 @@ void TestTransfer::customItemSideFollowsItsVoucherType() {
                                 "einzahlung = 0 WHERE art = '46'"));
     m_w->execute(QStringLiteral("UPDATE konto SET bezeichnung = 'Vereinsfest', einzahlung = 0 "
                                 "WHERE art = '51'"));
+    m_w->execute(QStringLiteral("UPDATE nfelder SET rc1 = 1, rc2 = 0, rc7 = 0"));
     plot(QStringLiteral("4"), QStringLiteral("Reserve1, Reserve2"), QStringLiteral("12.5, 3"));
     parameters(QStringLiteral("reserve7 = 8"));
     QVERIFY(transfer().completed());
@@ -326,6 +353,66 @@ void TestTransfer::missingVoucherTypeRefusesBeforeWriting() {
     QCOMPARE(result.outcome, PaidInvoiceTransfer::Result::Outcome::Refused);
     QVERIFY(result.message.contains(QStringLiteral("Belegart 47")));
     QCOMPARE(snapshot(), before);
+}
+
+void TestTransfer::bookedEntriesAddUpToTheBills() {
+    delete m_w; // this test has a database of its own
+    m_w = nullptr;
+    // The demo association, with the two area-linked items in use as well: their cents are
+    // where the bill and a careless booking part.
+    TestFolder folder;
+    QCOMPARE(DemoData::write(folder.databasePath(), {}), QString());
+    folder.execute({QStringLiteral("UPDATE nfelder SET reserve5 = 'Wasserleitung', rc5 = 1, "
+                                   "rc111 = 1, reserve6 = 'Heckenschnitt', rc6 = 0, rc222 = 1"),
+                    QStringLiteral("UPDATE param SET reserve5 = 0.0375, reserve6 = 0.0123"),
+                    QStringLiteral("UPDATE konto SET bezeichnung = 'Wasserleitung', einzahlung = 1 "
+                                   "WHERE art = '49'"),
+                    QStringLiteral("UPDATE konto SET bezeichnung = 'Heckenschnitt', einzahlung = 0 "
+                                   "WHERE art = '50'")});
+    ScriptedInteraction interaction;
+    DM1 dm(interaction);
+    QVERIFY(dm.connectDatabase());
+    BillingRun billing(dm, interaction);
+    billing.setShowStatements([](Query&, const QString&, const StatementOptions&) {});
+    QCOMPARE(billing.run({true, true}), BillingRun::Outcome::Completed);
+    Database& database = dm.parzelleADOConnection();
+    // Every plot is marked paid in the plot register; three of them had been dunned, so their
+    // totals take the fee as they are marked.
+    QCOMPARE(database.execute(QStringLiteral("UPDATE parzelle SET mahncheck = (rowid % 13 = 0)")),
+             QString());
+    Table& plots = dm.parzelle();
+    plots.reopen();
+    for (int i = 0; i < plots.rowCount(); ++i) {
+        QVERIFY(plots.moveTo(i));
+        plots.setValue(QStringLiteral("gezahlt"), true);
+        PlotCommands::addDunningFee(dm);
+        QVERIFY(plots.post());
+    }
+
+    const auto result = PaidInvoiceTransfer(dm).run(bookingDate);
+    QVERIFY2(result.completed(), qPrintable(result.message));
+    QCOMPARE(result.plots, 40);
+
+    QSqlQuery booked(database.connection());
+    QVERIFY(booked.exec(QStringLiteral(
+        "SELECT p.Nr, p.gesamt, (SELECT total(coalesce(Einnahme, 0) - coalesce(Ausgabe, 0)) "
+        "FROM hauptkasse WHERE Art BETWEEN '30' AND '60' AND Bezeichnung LIKE '% Parz. ' || p.Nr) "
+        "FROM parzelle p ORDER BY p.Nr")));
+    int checked = 0;
+    while (booked.next()) {
+        const qint64 billed = qRound64(booked.value(1).toDouble() * 100);
+        const qint64 entries = qRound64(booked.value(2).toDouble() * 100);
+        QVERIFY2(billed == entries,
+                 qPrintable(QStringLiteral("Parzelle %1: Rechnung %2 Cent, gebucht %3 Cent")
+                                .arg(booked.value(0).toString())
+                                .arg(billed)
+                                .arg(entries)));
+        ++checked;
+    }
+    QCOMPARE(checked, 40);
+    QCOMPARE(
+        database.scalar(QStringLiteral("SELECT count(*) FROM hauptkasse WHERE Art = '56'")).toInt(),
+        3);
 }
 
 QTEST_GUILESS_MAIN(TestTransfer)
