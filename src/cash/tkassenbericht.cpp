@@ -3,18 +3,14 @@
 #include "data/query.h"
 #include "data/rounding.h"
 #include "framework/numberformat.h"
+#include "reports/letterparts.h"
+
+using LetterParts::arial;
+using LetterParts::endingAt;
 
 namespace {
 
 const QString money = QStringLiteral("#,##0.00");
-
-ReportFont arial(double pointSize, bool bold = false) {
-    return ReportFont{QStringLiteral("Arial"), pointSize, bold, false};
-}
-
-QRectF endingAt(double right, double y, double width, double height) {
-    return QRectF(right - width, y, width, height);
-}
 
 double cents(double value) {
     return Rounding::roundHalfEven(value, 2);

@@ -107,10 +107,7 @@ bool Query::moveTo(int index) {
 }
 
 QVariant Query::value(const QString& field) const {
-    const int i = m_fieldIndex.value(field.toLower(), -1);
-    if (i < 0 || m_current < 0 || m_current >= m_rows.size())
-        return {};
-    return m_rows.at(m_current).at(i);
+    return valueAt(m_current, field);
 }
 
 QVariant Query::valueAt(int index, const QString& field) const {

@@ -1,12 +1,8 @@
 #include "reports/tparzellensummen.h"
 
-namespace {
+#include "reports/letterparts.h"
 
-ReportFont arial(double pointSize, bool bold = false) {
-    return ReportFont{QStringLiteral("Arial"), pointSize, bold, false};
-}
-
-} // namespace
+using LetterParts::arial;
 
 TParzellensummen::TParzellensummen() {
     m_report.title = QStringLiteral("Parzellen-Gesamtsummen");
