@@ -30,7 +30,8 @@ constexpr int transferPlots = 1000;
 constexpr int journalEntries = 50000;
 constexpr int runs = 3;
 
-// Every charge component of every plot is due, so each paid plot books all 31 entries.
+// Every charge component of every plot is due (the dunning fee is in every total), so each
+// paid plot books all 31 entries.
 QStringList everyComponentDue() {
     QStringList statements{
         QStringLiteral("UPDATE param SET Pachtzins = 0.35, Beitrag = 30, Wartungsgebuehr = 12.5, "
@@ -46,7 +47,7 @@ QStringList everyComponentDue() {
                        "Abschlag_Wasser_Vorjahr = 35, Laubenversicherung = 12, "
                        "nicht_gel_Arbeitsstunden = 2, Parkplatzgebuehr = 20, mahncheck = 1, "
                        "Reserve1 = 1, Reserve2 = 2, Reserve3 = 3, Reserve4 = 4, Reserve9 = 5, "
-                       "Reserve10 = 6, gezahlt = 1, uebernommen = 0")};
+                       "Reserve10 = 6, gezahlt = 1, uebernommen = 0, bool1 = 1")};
     for (int item = 1; item <= 12; ++item) {
         const int code = item <= 8 ? 44 + item : 48 + item;
         statements
