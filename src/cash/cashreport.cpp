@@ -7,11 +7,6 @@
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
-#include "data/rounding.h"
-#include "data/transaction.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace CashReport {
 
@@ -20,38 +15,25 @@ QString prepare(DM1& dm, const CashBook& book) {
     journal.checkBrowseMode();
     Table& opening = book.openingBalance(dm);
     opening.open();
-    double balance = opening.number(QStringLiteral("anfangswert"));
 
-    Database& database = dm.parzelleADOConnection();
-    Transaction transaction(database);
-    QSqlQuery rows(database.connection());
-    rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("select rowid, Einnahme, Ausgabe from %1 order by %2")
-                       .arg(book.journalTable, book.reportOrder)))
-        return rows.lastError().databaseText();
-    QList<QPair<qint64, double>> balances;
-    while (rows.next()) {
-        // An empty amount counts as 0; the balance is kept to the cent at every step.
-        balance = Rounding::roundHalfEven(
-            balance + rows.value(1).toDouble() - rows.value(2).toDouble(), 2);
-        balances.append({rows.value(0).toLongLong(), balance});
-    }
-    rows.finish();
-
-    QSqlQuery update(database.connection());
-    update.prepare(
-        QStringLiteral("update %1 set saldo = ? where rowid = ?").arg(book.journalTable));
-    for (const auto& [rowId, saldo] : balances) {
-        update.addBindValue(saldo);
-        update.addBindValue(rowId);
-        if (!update.exec())
-            return update.lastError().databaseText();
-    }
-    if (!transaction.commit())
-        return transaction.error();
+    // Every entry's balance in one statement: the opening balance plus the running sum of the
+    // entries so far in report order, an empty amount counting as 0. Every amount is whole
+    // cents, so the sum rounded to the cent is the balance to the cent.
+    const QString& table = book.journalTable;
+    Query& update = dm.berichtQuery();
+    update.setSql(
+        {QStringLiteral("update %1 set saldo = round(? + running.total, 2)").arg(table),
+         QStringLiteral("from (select rowid as entry, sum(coalesce(Einnahme, 0) - "
+                        "coalesce(Ausgabe, 0)) over (order by %1 rows unbounded preceding) "
+                        "as total from %2) as running")
+             .arg(book.reportOrder, table),
+         QStringLiteral("where %1.rowid = running.entry").arg(table)});
+    update.setBindValues({opening.number(QStringLiteral("anfangswert"))});
+    if (!update.open())
+        return update.lastError();
 
     Query& report = dm.berichtQuery();
-    report.setSql({QStringLiteral("select * from %1").arg(book.journalTable),
+    report.setSql({QStringLiteral("select * from %1").arg(table),
                    QStringLiteral("order by %1").arg(book.reportOrder)});
     if (!report.open())
         return report.lastError();
