@@ -1,3 +1,4 @@
+#include "support/pdfwords.h"
 #include "support/reportdump.h"
 #include "support/workspace.h"
 
@@ -5,9 +6,7 @@
 #include "reports/statementfigures.h"
 #include "reports/statements.h"
 
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 // The annual statements, with and without transfer form: what each plot's page shows and
@@ -539,8 +538,7 @@ void TestStatements::transferFormFieldsStandOnThePrintedForm() {
 }
 
 void TestStatements::transferFormFieldsInThePdf() {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!canReadPdfWords())
         QSKIP("pdftotext (poppler-utils) is not installed");
     plot(QStringLiteral("3"), QStringLiteral("Name, gesamt"), QStringLiteral("'Gärtner', 88.1"));
     plot(QStringLiteral("4"), QStringLiteral("Name, gesamt"), QStringLiteral("'Winzer', 12"));
@@ -548,30 +546,16 @@ void TestStatements::transferFormFieldsInThePdf() {
     const QString pdf = m_w->folder.path() + QStringLiteral("/statements.pdf");
     QCOMPARE(ReportRenderer::writePdf(document, pdf), QString());
 
-    QProcess process;
-    process.start(pdftotext, {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                              QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
-    QVERIFY(process.waitForFinished());
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    const double mm = 25.4 / 72;
-    // Boxes of a word on the lower third of the sheet, where only the form's fields stand.
-    const auto boxes = [&](const QString& word) {
-        const QRegularExpression re(
-            QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                           "yMax=\"([0-9.]+)\">%1<")
-                .arg(QRegularExpression::escape(word)));
-        QList<QPointF> found;
-        for (auto it = re.globalMatch(html); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            const QPointF corner(match.captured(1).toDouble() * mm,
-                                 match.captured(2).toDouble() * mm);
-            if (corner.y() > 200)
-                found << corner;
-        }
-        return found;
-    };
+    QString error;
+    const QList<PdfWord> words = pdfWords(pdf, 1, &error);
+    QVERIFY2(!words.isEmpty(), qPrintable(error));
+    // A word on the lower third of the sheet, where only the form's fields stand.
     const auto check = [&](const QString& word, double x, double y) {
-        const QList<QPointF> found = boxes(word);
+        QList<QPointF> found;
+        for (const PdfWord& w : words) {
+            if (w.text == word && w.box.top() > 200)
+                found << w.box.topLeft();
+        }
         QVERIFY2(found.size() == 1, qPrintable(word));
         QVERIFY2(qAbs(found.first().x() - x) <= 0.3,
                  qPrintable(word + u' ' + QString::number(found.first().x())));
