@@ -57,3 +57,26 @@ QList<PdfWord> pdfWords(const QString& pdfPath, int page, QString* error) {
     }
     return words;
 }
+
+QString misplacedWords(const QList<PdfWord>& words, const QList<ExpectedWord>& expected,
+                       double fromY) {
+    for (const ExpectedWord& word : expected) {
+        const QString text = QString::fromUtf8(word.text);
+        QList<QPointF> found;
+        for (const PdfWord& w : words) {
+            if (w.text == text && w.box.top() > fromY)
+                found << w.box.topLeft();
+        }
+        if (found.size() != 1)
+            return QStringLiteral("%1 found %2 times").arg(text).arg(found.size());
+        const QPointF corner = found.first();
+        if (qAbs(corner.x() - word.x) > 0.3 || qAbs(corner.y() - word.y) > 0.3)
+            return QStringLiteral("%1 at %2, %3 mm instead of %4, %5")
+                .arg(text)
+                .arg(corner.x(), 0, 'f', 2)
+                .arg(corner.y(), 0, 'f', 2)
+                .arg(word.x, 0, 'f', 2)
+                .arg(word.y, 0, 'f', 2);
+    }
+    return {};
+}
