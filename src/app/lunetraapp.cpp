@@ -14,6 +14,8 @@
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
+#include "plots/tmahncheck.h"
+#include "plots/tmahnform.h"
 #include "plots/tneufelder.h"
 #include "plots/tparam.h"
 #include "plots/tparzelleform.h"
@@ -34,6 +36,9 @@ LunetraApp::LunetraApp(Interaction& interaction)
     m_mainWindow->setInfoWindow(m_infoForm);
     m_backupWindow = new TDatensicherung(main);
     m_customItems = new Tneufelder(*m_dm, main);
+    // Centred on the main window, and kept with the level chosen last.
+    m_dunningLevels = new TMahncheck(main);
+    m_unpaidList = new Tmahnform(*m_dm, m_interaction, *m_dunningLevels, main);
 
     QApplication::setApplicationName(QStringLiteral("lunetra"));
 
@@ -45,6 +50,7 @@ LunetraApp::LunetraApp(Interaction& interaction)
 
     m_plotRegister->setParametersWindow(m_parameters);
     m_plotRegister->setCustomItemsWindow(m_customItems);
+    m_plotRegister->setUnpaidListWindow(m_unpaidList);
     QObject::connect(m_customItems, &Tneufelder::itemsChanged, m_plotRegister,
                      &TParzelleform::updateCustomItemLabels);
     m_mainWindow->setCommand(THauptformular::Command::Plots, [this] { openPlotRegister(); });

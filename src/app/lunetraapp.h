@@ -19,6 +19,8 @@ class Tselect;
 class Tselectform;
 class Tselecthform;
 class TInfoForm;
+class TMahncheck;
+class Tmahnform;
 class Tneufelder;
 class Tparam;
 class TParzelleform;
@@ -40,6 +42,8 @@ public:
     Tparam& parametersWindow() { return *m_parameters; }
     Tneufelder& customItemsWindow() { return *m_customItems; }
     TDatensicherung& backupWindow() { return *m_backupWindow; }
+    Tmahnform& unpaidListWindow() { return *m_unpaidList; }
+    TMahncheck& dunningLevelDialog() { return *m_dunningLevels; }
     THauptkasseform& mainCashWindow() { return *m_mainCash; }
     THandkasseForm& pettyCashWindow() { return *m_pettyCash; }
     TKontoform& voucherTypesWindow() { return *m_voucherTypes; }
@@ -68,6 +72,8 @@ private:
     Tneufelder* m_customItems = nullptr;
     TParzelleform* m_plotRegister = nullptr;
     Tparam* m_parameters = nullptr;
+    TMahncheck* m_dunningLevels = nullptr;
+    Tmahnform* m_unpaidList = nullptr;
     THauptkasseform* m_mainCash = nullptr;
     THandkasseForm* m_pettyCash = nullptr;
     TKontoform* m_voucherTypes = nullptr;

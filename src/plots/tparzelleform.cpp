@@ -2,8 +2,10 @@
 
 #include "plots/addresscommands.h"
 #include "plots/billingrun.h"
+#include "plots/dunning.h"
 #include "plots/plotcommands.h"
 #include "plots/tbemerkungen.h"
+#include "plots/tmahnform.h"
 #include "plots/tsuchen.h"
 
 #include "data/customitems.h"
@@ -15,6 +17,7 @@
 #include "framework/dataentrywindow.h"
 #include "framework/fieldlink.h"
 #include "framework/flaglink.h"
+#include "framework/menubartooltips.h"
 #include "framework/navigatorbar.h"
 #include "framework/numberfieldlink.h"
 #include "framework/textfieldlink.h"
@@ -67,6 +70,7 @@ TParzelleform::TParzelleform(DM1& dm, Interaction& interaction, QWidget* parent)
 
     auto* menuBar = new QMenuBar(this);
     createMenu(menuBar);
+    showMenuBarToolTips(menuBar);
 
     auto* navigator =
         new NavigatorBar(dm.parzelle(), interaction,
@@ -324,7 +328,6 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
     connect(parameters, &QAction::triggered, this, &TParzelleform::openParameters);
 
     QMenu* print = menuBar->addMenu(QStringLiteral("D&ruck"));
-    // Commands whose windows come with later work stay visible but disabled.
     connect(remember(print->addAction(QStringLiteral("&Jahresabrechnung mit Überweiser"))),
             &QAction::triggered, this, [this] { runBilling(StatementLayout::WithTransferForm); });
     connect(remember(print->addAction(QStringLiteral("Jahresabrechnung ohne Überweiser"))),
@@ -343,7 +346,10 @@ void TParzelleform::createMenu(QMenuBar* menuBar) {
                     return;
                 search->exec();
             });
-    remember(menuBar->addAction(QStringLiteral("&nichtbezahlte Rechnungen")))->setEnabled(false);
+    m_unpaidListAction = remember(menuBar->addAction(QStringLiteral("&nichtbezahlte Rechnungen")));
+    // Open once the due date is known to have passed.
+    m_unpaidListAction->setEnabled(false);
+    connect(m_unpaidListAction, &QAction::triggered, this, &TParzelleform::showUnpaidPlots);
     connect(remember(menuBar->addAction(QStringLiteral("&neue Felder"))), &QAction::triggered, this,
             &TParzelleform::openCustomItems);
     connect(remember(menuBar->addAction(QStringLiteral("Daten exportieren"))), &QAction::triggered,
@@ -401,6 +407,7 @@ void TParzelleform::activated() {
     m_dm.param().open();
     m_dm.setArtcheck(true);
     updateCustomItemLabels();
+    updateUnpaidListCommand();
 }
 
 bool TParzelleform::eventFilter(QObject* watched, QEvent* event) {
@@ -491,6 +498,8 @@ void TParzelleform::openParameters() {
     }
     if (m_parametersWindow)
         m_parametersWindow->exec();
+    // The due date may have changed there.
+    updateUnpaidListCommand();
 }
 
 void TParzelleform::openCustomItems() {
@@ -531,4 +540,17 @@ void TParzelleform::runBilling(StatementLayout layout) {
 
 void TParzelleform::addDunningFee() {
     PlotCommands::addDunningFee(m_dm);
+}
+
+void TParzelleform::updateUnpaidListCommand() {
+    const QString reason = Dunning(m_dm, m_interaction).whyNotOverdue();
+    m_unpaidListAction->setEnabled(reason.isEmpty());
+    m_unpaidListAction->setToolTip(reason);
+}
+
+void TParzelleform::showUnpaidPlots() {
+    if (!commitFocusedEdit(this))
+        return;
+    if (m_unpaidListWindow)
+        m_unpaidListWindow->showUnpaidPlots();
 }

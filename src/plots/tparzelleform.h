@@ -16,6 +16,7 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class Tbemerkungen;
+class Tmahnform;
 
 // The plot register: one plot at a time with tenant, readings, charges and the paid flag,
 // and the menu from which the year's plot work starts.
@@ -27,6 +28,7 @@ public:
 
     void setParametersWindow(QDialog* window) { m_parametersWindow = window; }
     void setCustomItemsWindow(QDialog* window) { m_customItemsWindow = window; }
+    void setUnpaidListWindow(Tmahnform* window) { m_unpaidListWindow = window; }
     // Shows the boxes of the named plot custom items with their names, hides the others.
     void updateCustomItemLabels();
 
@@ -73,12 +75,16 @@ private:
     void updateRemarksCaption();
     void resetPaidFlags();
     void addDunningFee();
+    // The list of unpaid plots opens only after the due date; before, its command says why.
+    void updateUnpaidListCommand();
+    void showUnpaidPlots();
     void runBilling(StatementLayout layout);
 
     DM1& m_dm;
     Interaction& m_interaction;
     QDialog* m_parametersWindow = nullptr;
     QDialog* m_customItemsWindow = nullptr;
+    Tmahnform* m_unpaidListWindow = nullptr;
     Tbemerkungen* m_remarksWindow = nullptr;
 
     QHash<QString, QLineEdit*> m_edits; // lower-case column
@@ -92,5 +98,6 @@ private:
     QPushButton* m_remarksButton = nullptr;
     QPushButton* m_dunningTotalButton = nullptr;
     QPushButton* m_resetButton = nullptr;
+    QAction* m_unpaidListAction = nullptr;
     QList<QAction*> m_actions;
 };
