@@ -3,10 +3,10 @@
 #include "data/query.h"
 #include "data/rounding.h"
 #include "framework/numberformat.h"
-#include "reports/letterparts.h"
+#include "framework/reportstyle.h"
 
-using LetterParts::arial;
-using LetterParts::endingAt;
+using ReportStyle::arial;
+using ReportStyle::endingAt;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "plots/plotcommands.h"
 
+#include "data/billamounts.h"
 #include "data/dm1.h"
 #include "data/transaction.h"
 
@@ -46,7 +47,7 @@ QString resetPaidFlags(DM1& dm) {
 
 bool addDunningFee(DM1& dm) {
     Table& plots = dm.parzelle();
-    const QString included = QString::fromLatin1(dunningFeeIncludedColumn);
+    const QString included = QString::fromLatin1(BillAmounts::dunningFeeIncludedColumn);
     if (!plots.isOpen() || plots.isEmpty() || !plots.flag(QStringLiteral("mahncheck")) ||
         plots.flag(included))
         return false;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "data/billamounts.h"
-
 #include <QString>
 
 class DM1;
@@ -21,9 +19,5 @@ QString resetPaidFlags(DM1& dm);
 // Adds the dunning fee to the current plot's invoice total when the plot was dunned and a fee
 // is set, at most once per bill. Returns whether it added the fee.
 bool addDunningFee(DM1& dm);
-
-// The spare plot column that records that the invoice total holds the dunning fee; the
-// billing run recomputes the total without it and clears the mark.
-inline const char* dunningFeeIncludedColumn = BillAmounts::dunningFeeIncludedColumn;
 
 } // namespace PlotCommands

@@ -5,26 +5,16 @@
 #include "data/girocodesetting.h"
 #include "data/query.h"
 #include "data/rounding.h"
+#include "framework/reportstyle.h"
 
 #include <cmath>
 
 namespace LetterParts {
 
-ReportFont arial(double pointSize, bool bold, bool italic) {
-    return ReportFont{QStringLiteral("Arial"), pointSize, bold, italic};
-}
-
-ReportFont bookAntiqua(double pointSize, bool bold) {
-    return ReportFont{QStringLiteral("Book Antiqua"), pointSize, bold, false};
-}
-
-ReportFont typewriter(double pointSize) {
-    return ReportFont{QStringLiteral("Lucida Sans Typewriter"), pointSize, false, false};
-}
-
-QRectF endingAt(double right, double y, double width, double height) {
-    return QRectF(right - width, y, width, height);
-}
+using ReportStyle::arial;
+using ReportStyle::bookAntiqua;
+using ReportStyle::endingAt;
+using ReportStyle::typewriter;
 
 void addAssociationName(ReportBand& header, double pointSize) {
     header.addField(QStringLiteral("Verein"), QString(), QRectF(0, 0, 140, 6.5),

@@ -18,15 +18,6 @@ class Query;
 // are millimetres from the band's top-left corner unless said otherwise.
 namespace LetterParts {
 
-// The faces reports name; the renderer puts metrically similar free faces in their place.
-ReportFont arial(double pointSize, bool bold = false, bool italic = false);
-ReportFont bookAntiqua(double pointSize, bool bold = false);
-// The fixed-pitch face of the transfer form's fields.
-ReportFont typewriter(double pointSize = 12);
-
-// A box whose text ends at `right`, for right-aligned figures.
-QRectF endingAt(double right, double y, double width, double height);
-
 // The association's name (`Verein`) in bold Book Antiqua at the page header's top left.
 void addAssociationName(ReportBand& header, double pointSize);
 

@@ -1,11 +1,12 @@
 #include "reports/statementreport.h"
 
+#include "framework/reportstyle.h"
 #include "reports/letterparts.h"
 
 #include "data/query.h"
 
-using LetterParts::arial;
-using LetterParts::endingAt;
+using ReportStyle::arial;
+using ReportStyle::endingAt;
 using TableRow = StatementFigures::TableRow;
 
 StatementReport::StatementReport(const QString& year, const StatementOptions& options,
@@ -44,7 +45,7 @@ ReportDocument StatementReport::layout(Query& rows, const QDate& printDate) {
 void StatementReport::addPageHeader(ReportBand& header) {
     LetterParts::addAssociationName(header, 14);
     header.addLabel(QString(), QStringLiteral("Der Vorstand"), QRectF(0, 7.5, 60, 4.5),
-                    LetterParts::bookAntiqua(10));
+                    ReportStyle::bookAntiqua(10));
     header.addPrintDate(QRectF(141.8, 7.5, 28, 4.5), arial(10));
 }
 

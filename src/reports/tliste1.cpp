@@ -1,9 +1,10 @@
 #include "reports/tliste1.h"
 
+#include "framework/reportstyle.h"
 #include "reports/letterparts.h"
 
-using LetterParts::arial;
-using LetterParts::endingAt;
+using ReportStyle::arial;
+using ReportStyle::endingAt;
 using TableRow = StatementFigures::TableRow;
 
 namespace {

@@ -1,11 +1,12 @@
 #include "reports/tliste2.h"
 
+#include "framework/reportstyle.h"
 #include "reports/letterparts.h"
 
 #include "data/query.h"
 
-using LetterParts::arial;
-using LetterParts::endingAt;
+using ReportStyle::arial;
+using ReportStyle::endingAt;
 using TableRow = StatementFigures::TableRow;
 
 namespace {

@@ -1,13 +1,14 @@
 #include "reports/tmahnung.h"
 
+#include "framework/reportstyle.h"
 #include "reports/dunningamounts.h"
 #include "reports/letterparts.h"
 
 #include "data/query.h"
 #include "framework/numberformat.h"
 
-using LetterParts::arial;
-using LetterParts::endingAt;
+using ReportStyle::arial;
+using ReportStyle::endingAt;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "reports/tparzellensummen.h"
 
-#include "reports/letterparts.h"
+#include "framework/reportstyle.h"
 
-using LetterParts::arial;
+using ReportStyle::arial;
 
 TParzellensummen::TParzellensummen() {
     m_report.title = QStringLiteral("Parzellen-Gesamtsummen");

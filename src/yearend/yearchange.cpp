@@ -3,12 +3,12 @@
 #include "yearend/busycursor.h"
 #include "yearend/databasecopy.h"
 
+#include "data/billamounts.h"
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/rounding.h"
 #include "data/transaction.h"
-#include "plots/plotcommands.h"
 
 #include <QDate>
 #include <QDir>
@@ -173,7 +173,7 @@ QString YearChange::rollOver(const Book& main, const Book& petty) {
         // The total is 0 now, so it no longer holds a dunning fee either.
         {plots + QStringLiteral("gezahlt = 0, uebernommen = 0, stromcheck = 0, mahncheck = 0, "
                                 "%1 = 0")
-                     .arg(QLatin1String(PlotCommands::dunningFeeIncludedColumn))},
+                     .arg(QLatin1String(BillAmounts::dunningFeeIncludedColumn))},
     };
 
     QString error = carryForward(main);

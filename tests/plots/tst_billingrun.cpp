@@ -1,6 +1,7 @@
 #include "support/simulateddisk.h"
 #include "support/workspace.h"
 
+#include "data/billamounts.h"
 #include "data/rounding.h"
 #include "plots/billingrun.h"
 #include "plots/losssharing.h"
@@ -585,7 +586,7 @@ void TestBillingRun::dunningFeeIsRemovedFromTheTotal() {
     Seen second;
     QCOMPARE(runBilling(w, second), BillingRun::Outcome::Completed);
     QCOMPARE(plotValue(w, QStringLiteral("2"), QStringLiteral("gesamt")), 165.0);
-    const QString mark = QString::fromLatin1(PlotCommands::dunningFeeIncludedColumn);
+    const QString mark = QString::fromLatin1(BillAmounts::dunningFeeIncludedColumn);
     QCOMPARE(w.scalar(QStringLiteral("SELECT count(*) FROM parzelle WHERE %1").arg(mark)).toInt(),
              0);
     QVERIFY(!plots.flag(mark));

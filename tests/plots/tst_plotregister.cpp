@@ -2,6 +2,7 @@
 #include "support/simulateddisk.h"
 #include "support/workspace.h"
 
+#include "data/billamounts.h"
 #include "plots/plotcommands.h"
 #include "plots/tparzelleform.h"
 
@@ -285,7 +286,7 @@ void TestPlotRegister::feeMarkWaitsForAFee() {
     m_window->paidBox()->setFocus();
     m_window->dunningTotalButton()->click();
     m_window->edit(QStringLiteral("Name"))->setFocus();
-    QVERIFY(!m_w->dm->parzelle().flag(QString::fromLatin1(PlotCommands::dunningFeeIncludedColumn)));
+    QVERIFY(!m_w->dm->parzelle().flag(QString::fromLatin1(BillAmounts::dunningFeeIncludedColumn)));
     m_w->dm->parzelle().checkBrowseMode();
 
     // The fee entered afterwards still reaches the total, once.
