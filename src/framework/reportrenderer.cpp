@@ -4,24 +4,23 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 
 #include <algorithm>
 
 namespace {
 
-// The dark squares as one path, each row's neighbouring squares joined into one rectangle:
-// filled at once, squares that touch show no seam between them, in the preview or in a PDF
-// viewer.
-QPainterPath darkSquares(const ReportCode& code, double scale) {
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    const double size = code.moduleSize() * scale;
-    const QPointF origin = code.box.topLeft() * scale;
-    for (int y = 0; y < code.modules; ++y) {
-        int x = 0;
-        while (x < code.modules) {
+// The dark squares as few rectangles: each row's neighbouring squares joined, and a run that
+// the next row repeats exactly grown downwards. Drawn in the code's own module grid, a PDF holds
+// short whole-number rectangles filled at once (their union, so no seam shows in a viewer, and
+// little for the page stream to compress); without antialiasing, touching squares meet exactly
+// on screen as well.
+QList<QRect> darkRectangles(const ReportCode& code) {
+    QList<QRect> done;
+    QList<QRect> growing; // runs of the row above, still open downwards
+    for (int y = 0; y <= code.modules; ++y) {
+        QList<QRect> row;
+        for (int x = 0; y < code.modules && x < code.modules;) {
             if (!code.isDark(x, y)) {
                 ++x;
                 continue;
@@ -29,12 +28,35 @@ QPainterPath darkSquares(const ReportCode& code, double scale) {
             const int start = x;
             while (x < code.modules && code.isDark(x, y))
                 ++x;
-            path.addRect(QRectF(origin.x() + (code.quietZone + start) * size,
-                                origin.y() + (code.quietZone + y) * size, (x - start) * size,
-                                size));
+            row << QRect(start, y, x - start, 1);
         }
+        for (QRect& run : row) {
+            const auto same = std::find_if(growing.begin(), growing.end(), [&](const QRect& r) {
+                return r.left() == run.left() && r.width() == run.width();
+            });
+            if (same != growing.end()) {
+                run.setTop(same->top());
+                growing.erase(same);
+            }
+        }
+        done << growing;
+        growing = row;
     }
-    return path;
+    return done;
+}
+
+void paintCode(QPainter& painter, const ReportCode& code, double scale) {
+    const QList<QRect> rectangles = darkRectangles(code);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const double size = code.moduleSize() * scale;
+    painter.translate(code.box.topLeft() * scale);
+    painter.scale(size, size);
+    painter.translate(code.quietZone, code.quietZone);
+    painter.drawRects(rectangles.constData(), int(rectangles.size()));
+    painter.restore();
 }
 
 } // namespace
@@ -79,7 +101,7 @@ void paintPage(QPainter& painter, const ReportPage& page, double dotsPerInch) {
         painter.drawRect(toDevice(frame.box));
     }
     for (const ReportCode& code : page.codes)
-        painter.fillPath(darkSquares(code, scale), Qt::black);
+        paintCode(painter, code, scale);
     painter.setPen(Qt::black);
     for (const ReportText& text : page.texts) {
         painter.setFont(fontFor(text.font));

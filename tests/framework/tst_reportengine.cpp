@@ -4,6 +4,8 @@
 #include "framework/bandedreport.h"
 #include "framework/reportrenderer.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -240,6 +242,26 @@ void TestReportEngine::codesArePrintedAsSquaresAScannerReads() {
     // The finder pattern's corner is dark, the module inside its white ring light.
     QVERIFY(code.isDark(0, 0));
     QVERIFY(!code.isDark(1, 1));
+
+    // On screen every module shows its own colour: no square lost, none added.
+    const double dotsPerMillimetre = 10;
+    QImage sheet(2100, 2970, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    ReportRenderer::paintPage(painter, document.pages.at(1), dotsPerMillimetre * 25.4);
+    painter.end();
+    int wrong = 0;
+    for (int y = 0; y < code.modules; ++y) {
+        for (int x = 0; x < code.modules; ++x) {
+            const QPointF centre =
+                (code.box.topLeft() +
+                 QPointF(code.quietZone + x + 0.5, code.quietZone + y + 0.5) * code.moduleSize()) *
+                dotsPerMillimetre;
+            const bool dark = qGray(sheet.pixel(centre.toPoint())) < 128;
+            wrong += dark != code.isDark(x, y);
+        }
+    }
+    QCOMPARE(wrong, 0);
 
     const QString pdf = m_w->folder.path() + QStringLiteral("/codes.pdf");
     QCOMPARE(ReportRenderer::writePdf(document, pdf), QString());

@@ -1,4 +1,5 @@
 #include "support/databasedump.h"
+#include "support/simulateddisk.h"
 #include "support/testfolder.h"
 #include "support/workspace.h"
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void backupOntoTheDatabaseRefused_data();
     void backupOntoTheDatabaseRefused();
     void existingFileOverwrittenOnlyOnYes();
+    void backupOntoAFullDiskFailsAndKeepsTheOldCopy();
     void backupDuringAnOpenUnitOfWorkIsSound();
     void restoreRefusesUnfitFiles_data();
     void restoreRefusesUnfitFiles();
@@ -131,6 +133,27 @@ void TestBackupRestore::existingFileOverwrittenOnlyOnYes() {
     QCOMPARE(Backup(*m_ws->dm, m_ws->interaction).run(QDir::currentPath()),
              Backup::Outcome::Written);
     QVERIFY(DatabaseCheck::inspectFile(old.fileName()).ok());
+}
+
+void TestBackupRestore::backupOntoAFullDiskFailsAndKeepsTheOldCopy() {
+    QFile old(path(QStringLiteral("alt.mdb")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("die Sicherung vom letzten Jahr");
+    old.close();
+    const QByteArray before = hashOf(old.fileName());
+    const SimulatedDisk disk(SimulatedDisk::Trouble::Full);
+    m_ws->interaction.files = {old.fileName()};
+    m_ws->interaction.answers = {true};
+    QCOMPARE(Backup(*m_ws->dm, m_ws->interaction).run(QDir::currentPath()),
+             Backup::Outcome::Failed);
+    QCOMPARE(m_ws->interaction.errors.size(), 1);
+    QVERIFY2(m_ws->interaction.errors.first().startsWith(
+                 QStringLiteral("Die Sicherheitskopie „%1“ konnte nicht geschrieben werden:")
+                     .arg(QDir::toNativeSeparators(old.fileName()))),
+             qPrintable(m_ws->interaction.errors.first()));
+    QCOMPARE(hashOf(old.fileName()), before);
+    QCOMPARE(QDir::current().entryList({QStringLiteral("*.mdb-*")}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 void TestBackupRestore::backupDuringAnOpenUnitOfWorkIsSound() {
