@@ -12,10 +12,6 @@ namespace {
 
 const QString money = QStringLiteral("#,##0.00");
 
-double cents(double value) {
-    return Rounding::roundHalfEven(value, 2);
-}
-
 // Columns of the journal, from the band's left edge.
 const double width = 190.0;
 const double numberRight = 10.0;
@@ -163,8 +159,8 @@ void TKassenbericht::PageHeaderBand1AfterPrint() {
 }
 
 void TKassenbericht::DetailBand1AfterPrint(const Query& row) {
-    m_incomeTotal = cents(m_incomeTotal + row.number(QStringLiteral("Einnahme")));
-    m_expenseTotal = cents(m_expenseTotal + row.number(QStringLiteral("Ausgabe")));
+    m_incomeTotal = Rounding::toCents(m_incomeTotal + row.number(QStringLiteral("Einnahme")));
+    m_expenseTotal = Rounding::toCents(m_expenseTotal + row.number(QStringLiteral("Ausgabe")));
     m_carryOver = row.number(QStringLiteral("saldo"));
 }
 

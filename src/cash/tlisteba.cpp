@@ -12,10 +12,6 @@ namespace {
 
 const QString sumFormat = QStringLiteral("0.00");
 
-double cents(double value) {
-    return Rounding::roundHalfEven(value, 2);
-}
-
 const double descriptionLeft = 20.0;
 const double incomeRight = 150.0;
 const double expenseRight = 185.0;
@@ -98,10 +94,10 @@ ReportDocument Tlisteba::layout(Query& rows, const QString& bookLabel, const QSt
 void Tlisteba::DetailBand1AfterPrint(const Query& row) {
     const double income = row.number(QStringLiteral("Einnahme"));
     const double expense = row.number(QStringLiteral("Ausgabe"));
-    m_groupIncome = cents(m_groupIncome + income);
-    m_groupExpense = cents(m_groupExpense + expense);
-    m_totalIncome = cents(m_totalIncome + income);
-    m_totalExpense = cents(m_totalExpense + expense);
+    m_groupIncome = Rounding::toCents(m_groupIncome + income);
+    m_groupExpense = Rounding::toCents(m_groupExpense + expense);
+    m_totalIncome = Rounding::toCents(m_totalIncome + income);
+    m_totalExpense = Rounding::toCents(m_totalExpense + expense);
 }
 
 void Tlisteba::GroupFooterBand1BeforePrint(ReportBandContext& context) {

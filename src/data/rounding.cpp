@@ -40,6 +40,10 @@ double roundHalfEven(double value, int decimals) {
     return result == 0.0 ? 0.0 : result; // no "-0,00" on a statement
 }
 
+double toCents(double value) {
+    return roundHalfEven(value, 2);
+}
+
 double roundHalfAwayFromZero(double value, int decimals) {
     if (!std::isfinite(value))
         return value;

@@ -11,6 +11,9 @@ double roundHalfEven(double value);
 // Rounds to the given count of decimals (0 to 10).
 double roundHalfEven(double value, int decimals);
 
+// An amount of money in whole cents, by the rule above.
+double toCents(double value);
+
 // Rounds halves away from zero, as printed figures with a fixed count of decimals do.
 double roundHalfAwayFromZero(double value, int decimals);
 
