@@ -42,15 +42,11 @@ public:
     Tparam& parametersWindow() { return *m_parameters; }
     Tneufelder& customItemsWindow() { return *m_customItems; }
     TDatensicherung& backupWindow() { return *m_backupWindow; }
-    Tmahnform& unpaidListWindow() { return *m_unpaidList; }
-    TMahncheck& dunningLevelDialog() { return *m_dunningLevels; }
     THauptkasseform& mainCashWindow() { return *m_mainCash; }
     THandkasseForm& pettyCashWindow() { return *m_pettyCash; }
     TKontoform& voucherTypesWindow() { return *m_voucherTypes; }
     TAnfangsbestandform& mainOpeningBalanceWindow() { return *m_mainOpeningBalance; }
-    THandkasseanfangForm& pettyOpeningBalanceWindow() { return *m_pettyOpeningBalance; }
     Tselectform& mainSelectionWindow() { return *m_mainSelection; }
-    Tselecthform& pettySelectionWindow() { return *m_pettySelection; }
     Tselect& entriesWindow() { return *m_entries; }
 
 private:

@@ -4,14 +4,9 @@
 #include "data/query.h"
 #include "data/rounding.h"
 
-#include <cmath>
-
 namespace {
 
 using Component = BillAmounts::Component;
-
-// Beyond this no amount is money any more, and the cents would not fit.
-constexpr double largestCents = 1e15;
 
 constexpr Component customItems[12] = {
     Component::CustomItem1,  Component::CustomItem2,  Component::CustomItem3,
@@ -123,13 +118,9 @@ BillAmounts BillAmounts::fromRow(const Query& row, BillInputs::LossShare lossSha
 }
 
 void BillAmounts::set(Component component, double euros) {
-    const double cents = Rounding::roundHalfEven(euros * 100);
-    if (!std::isfinite(cents) || std::fabs(cents) > largestCents) {
-        m_valid = false;
-        m_cents.at(int(component)) = 0;
-        return;
-    }
-    m_cents.at(int(component)) = qint64(cents);
+    const std::optional<qint64> cents = Rounding::wholeCents(euros);
+    m_valid = m_valid && cents.has_value();
+    m_cents.at(int(component)) = cents.value_or(0);
 }
 
 BillAmounts::Component BillAmounts::customItem(int item) {

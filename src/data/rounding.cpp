@@ -40,6 +40,15 @@ double roundHalfEven(double value, int decimals) {
     return result == 0.0 ? 0.0 : result; // no "-0,00" on a statement
 }
 
+std::optional<qint64> wholeCents(double euros) {
+    // Beyond this no amount is money any more, and the cents would not fit.
+    constexpr double largestCents = 1e15;
+    const double cents = roundHalfEven(euros * 100);
+    if (!std::isfinite(cents) || std::fabs(cents) > largestCents)
+        return std::nullopt;
+    return qint64(cents);
+}
+
 double toCents(double value) {
     return roundHalfEven(value, 2);
 }

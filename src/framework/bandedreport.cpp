@@ -1,5 +1,6 @@
 #include "framework/bandedreport.h"
 
+#include "framework/germandate.h"
 #include "framework/numberformat.h"
 #include "framework/qrcode.h"
 
@@ -38,7 +39,7 @@ QString fieldText(const QVariant& value, const QString& mask) {
     // Dates are kept as yyyy-MM-dd and always printed the German way.
     const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
     if (date.isValid() && text.size() >= 10 && text.at(4) == u'-')
-        return date.toString(QStringLiteral("dd.MM.yyyy"));
+        return GermanDate::format(date);
     return text;
 }
 
@@ -303,7 +304,7 @@ QString BandedReport::textOf(const ReportElement& element, const Cursor& cursor)
     case ReportElement::Kind::QrCode:
         return cursor.hasRow && element.expression ? element.expression(*cursor.rows) : QString();
     case ReportElement::Kind::PrintDate:
-        return cursor.printDate.toString(QStringLiteral("dd.MM.yyyy"));
+        return GermanDate::format(cursor.printDate);
     case ReportElement::Kind::PageNumber:
         return QString::number(cursor.pageNumber);
     default:

@@ -3,16 +3,13 @@
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
+#include "framework/germandate.h"
 #include "reports/tmahnung.h"
 
 namespace {
 
 // The plots a letter goes to; marking and listing must agree on them.
 const QString unpaid = QStringLiteral("where not gezahlt");
-
-QString germanDate(const QDate& date) {
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
 
 } // namespace
 
@@ -39,7 +36,7 @@ QString Dunning::whyNotOverdue(const QDate& today) {
     if (!isOverdue(due, today))
         return QStringLiteral("Die nicht bezahlten Rechnungen lassen sich erst nach dem "
                               "Fälligkeitsdatum (%1) auflisten, also ab dem %2.")
-            .arg(germanDate(due), germanDate(due.addDays(1)));
+            .arg(GermanDate::format(due), GermanDate::format(due.addDays(1)));
     return {};
 }
 

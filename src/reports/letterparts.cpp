@@ -7,8 +7,6 @@
 #include "data/rounding.h"
 #include "framework/reportstyle.h"
 
-#include <cmath>
-
 namespace LetterParts {
 
 using ReportStyle::arial;
@@ -115,7 +113,7 @@ QString giroCodePayload(const Query& row, const TransferFormContent& content) {
     transfer.amountCents =
         content.payableCents
             ? content.payableCents(row)
-            : std::llround(Rounding::roundHalfEven(row.number(QStringLiteral("gesamt")), 2) * 100);
+            : Rounding::wholeCents(row.number(QStringLiteral("gesamt"))).value_or(0);
     transfer.reference = transferReference(row, content);
     return GiroCode::payload(transfer);
 }

@@ -44,8 +44,6 @@ public:
     // The row must stay where it is while the figures are used.
     StatementFigures(const Query& row, const StatementOptions& options);
 
-    const BillAmounts& bill() const { return m_bill; }
-
     // A main table row's text, unit price, quantity and amount, each empty where the row does
     // not show it for this plot.
     QString rowText(TableRow tableRow) const;

@@ -45,8 +45,6 @@ protected:
     static constexpr double amountRight = 168.3;
 
     ReportBand& detail() { return m_report.bands.last(); }
-    const QString& year() const { return m_year; }
-    const StatementOptions& options() const { return m_options; }
 
     // A main table row at `y`, its figures in the three number columns.
     void addTableRow(StatementFigures::TableRow tableRow, double y);

@@ -1,10 +1,10 @@
 #include "reports/tadressen.h"
 
-namespace {
+#include "framework/reportstyle.h"
 
-ReportFont arial(double pointSize, bool italic = false) {
-    return ReportFont{QStringLiteral("Arial"), pointSize, false, italic};
-}
+using ReportStyle::arial;
+
+namespace {
 
 // The columns of a plot's line: query column and where its text starts.
 struct AddressColumn {
@@ -27,7 +27,7 @@ TAdressen::TAdressen() {
     m_report.margins = QMarginsF(10, 10, 10, 10);
 
     ReportBand& header = m_report.addBand(ReportBand::Kind::PageHeader, 15.6);
-    const ReportFont title = arial(12, true);
+    const ReportFont title = arial(12, false, true);
     header.addLabel(QStringLiteral("title"), QStringLiteral("Adressenverzeichnis"),
                     QRectF(0, 0, 52, 5.5), title);
     header.addLabel(QStringLiteral("association"), QString(), QRectF(52.9, 0, 106, 5.5), title);

@@ -5,6 +5,7 @@
 #include "reports/letterparts.h"
 
 #include "data/query.h"
+#include "framework/germandate.h"
 #include "framework/numberformat.h"
 
 using ReportStyle::arial;
@@ -25,25 +26,14 @@ QString euros(qint64 cents, const QString& pattern) {
     return NumberFormat::format(double(cents) / 100, pattern);
 }
 
-QString germanDate(const QVariant& value) {
-    return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 // The form's fields on the dunning letter's paper: its boxes for the account, the
 // reference and the payer stand a little lower than on the statement's.
 LetterParts::TransferFormPositions transferFormPositions() {
     LetterParts::TransferFormPositions at;
-    at.left = 69.4;
-    at.recipientY = 212.1;
     at.ibanY = 220.6;
     at.bicY = 229.3;
-    at.amount = QPointF(141.4, 238.1);
     at.referenceY = 246.3;
-    at.referenceYearX = 97.2;
-    at.referencePlotCaptionX = 111.8;
-    at.referencePlotX = 128.4;
     at.payerY = 254.7;
-    at.date = QPointF(127.4, 280.4);
     return at;
 }
 
@@ -130,9 +120,10 @@ void TMahnung::DetailBand1BeforePrint(ReportBandContext& context) {
     context.setCaption(QStringLiteral("heading"), dunningHeading(m_level));
     context.setCaption(QStringLiteral("salutation"),
                        QStringLiteral("Sehr geehrte(r) ") + LetterParts::tenantLine(row));
-    context.setCaption(QStringLiteral("dueLine"),
-                       QStringLiteral("Ihre Rechnung für das Jahr %1 war am %2 fällig.")
-                           .arg(m_year, germanDate(row.value(QStringLiteral("Zahlfrist")))));
+    context.setCaption(
+        QStringLiteral("dueLine"),
+        QStringLiteral("Ihre Rechnung für das Jahr %1 war am %2 fällig.")
+            .arg(m_year, GermanDate::format(row.value(QStringLiteral("Zahlfrist")).toDate())));
     context.setCaption(QStringLiteral("billAmount"),
                        euros(amounts.billCents, QStringLiteral("%8.2f")));
     context.setCaption(QStringLiteral("feeAmount"),
