@@ -46,6 +46,10 @@ QString format(double value, const QString& pattern, const QLocale& locale) {
     return fixed(value, decimals, locale, pattern.startsWith(QStringLiteral("#,##")));
 }
 
+QString formatCents(qint64 cents, const QString& pattern) {
+    return format(double(cents) / 100, pattern);
+}
+
 int decimals(const QString& pattern) {
     return decimalsOf(pattern);
 }

@@ -10,6 +10,8 @@
 namespace NumberFormat {
 
 QString format(double value, const QString& pattern, const QLocale& locale = QLocale());
+// An amount of money held in whole cents, shown in euros.
+QString formatCents(qint64 cents, const QString& pattern);
 // Decimals a pattern shows; -1 for the plain form, which shows what the value has.
 int decimals(const QString& pattern);
 

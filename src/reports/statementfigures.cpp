@@ -86,10 +86,6 @@ QString when(bool condition, const QString& text) {
     return condition ? text : QString();
 }
 
-QString euros(qint64 amount, const QString& pattern) {
-    return NumberFormat::format(double(amount) / 100, pattern);
-}
-
 } // namespace
 
 StatementFigures::StatementFigures(const Query& row, const StatementOptions& options)
@@ -158,13 +154,17 @@ QString StatementFigures::rowAmount(TableRow tableRow) const {
         return {};
     switch (tableRow) {
     case Row::CarriedCustomItems:
-        return euros(m_bill.customItemsCents(), money);
+        return NumberFormat::formatCents(m_bill.customItemsCents(), money);
     case Row::Lease:
     case Row::CommonArea:
-        return euros(m_bill.cents(termsOf(tableRow).component), money);
+        return NumberFormat::formatCents(m_bill.cents(termsOf(tableRow).component), money);
     default:
-        return euros(m_bill.cents(termsOf(tableRow).component), cents);
+        return NumberFormat::formatCents(m_bill.cents(termsOf(tableRow).component), cents);
     }
+}
+
+bool StatementFigures::canBeAreaLinked(int item) {
+    return !CustomItems::all().at(item - 1).areaLinkColumn.isEmpty();
 }
 
 bool StatementFigures::isAreaLinked(int item) const {
@@ -190,7 +190,7 @@ QString StatementFigures::customItemQuantity(int item) const {
 
 QString StatementFigures::customItemAmount(int item) const {
     const qint64 amount = m_bill.customItemCents(item);
-    return when(amount != 0, euros(amount, money));
+    return when(amount != 0, NumberFormat::formatCents(amount, money));
 }
 
 QString StatementFigures::customItemsSum() const {

@@ -72,6 +72,8 @@ public:
     static const QList<int>& listedItemOrder();
     // Advances and standing charges stand a little to the right of the other rows.
     static bool isIndented(TableRow tableRow);
+    // Whether a custom item may be billed by the garden's area, and so show price and quantity.
+    static bool canBeAreaLinked(int item);
     // Consumption rows print in bold italic.
     static bool isConsumption(TableRow tableRow);
     // Whether a row prints a unit price and a quantity beside its amount.

@@ -45,6 +45,10 @@ protected:
     static constexpr double amountRight = 168.3;
 
     ReportBand& detail() { return m_report.bands.last(); }
+    // Where the detail band starts on the sheet: below the top margin and the page header.
+    QPointF detailCorner() const {
+        return {m_page.margins.left(), m_page.margins.top() + m_page.headerHeight};
+    }
 
     // A main table row at `y`, its figures in the three number columns.
     void addTableRow(StatementFigures::TableRow tableRow, double y);

@@ -45,8 +45,7 @@ TListe1::TListe1(const QString& year, const StatementOptions& options)
 
     addLeftColumn(totalRuleY);
 
-    // The detail band starts below the top margin and the page header.
-    LetterParts::addTransferForm(band, QPointF(30.0, 10.0 + 14.8), transfer());
+    LetterParts::addTransferForm(band, detailCorner(), transfer());
 }
 
 void TListe1::addLeftColumn(double totalRuleY) {
@@ -77,7 +76,7 @@ void TListe1::addLeftColumn(double totalRuleY) {
     double y = itemsTop;
     for (int item : StatementFigures::listedItemOrder()) {
         band.addLabel(numbered("itemLabel", item), QString(), QRectF(0, y + 0.4, 30, 3.5), tiny);
-        if (item == 5 || item == 6) {
+        if (StatementFigures::canBeAreaLinked(item)) {
             band.addLabel(numbered("itemUnitPrice", item), QString(),
                           endingAt(itemPriceRight, y + 0.4, 10, 3.5), tiny, Qt::AlignRight);
             band.addLabel(numbered("itemQuantity", item), QString(),

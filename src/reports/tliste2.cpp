@@ -56,7 +56,7 @@ TListe2::TListe2(const QString& year, const StatementOptions& options)
     const ReportFont normal = arial(10);
     for (int item : StatementFigures::listedItemOrder()) {
         band.addLabel(numbered("itemLabel", item), QString(), QRectF(0, y, 100, rowPitch), normal);
-        if (item == 5 || item == 6) {
+        if (StatementFigures::canBeAreaLinked(item)) {
             band.addLabel(numbered("itemUnitPrice", item), QString(),
                           endingAt(priceRight, y, 18, rowPitch), normal, Qt::AlignRight);
             band.addLabel(numbered("itemQuantity", item), QString(),
@@ -67,9 +67,8 @@ TListe2::TListe2(const QString& year, const StatementOptions& options)
         y += rowPitch;
     }
     addFoot(addTotal(y + 0.5));
-    // No form to fill in, but the same transfer to scan; the band starts below the top margin
-    // and the page header.
-    LetterParts::addGiroCode(band, QPointF(20.0, 10.0 + 28.3), transfer());
+    // No form to fill in, but the same transfer to scan.
+    LetterParts::addGiroCode(band, detailCorner(), transfer());
 }
 
 void TListe2::addFoot(double closingRuleY) {

@@ -22,10 +22,6 @@ const double amountRight = 97.0;
 const double currencyLeft = 99.2;
 const double lineHeight = 4.5;
 
-QString euros(qint64 cents, const QString& pattern) {
-    return NumberFormat::format(double(cents) / 100, pattern);
-}
-
 // The form's fields on the dunning letter's paper: its boxes for the account, the
 // reference and the payer stand a little lower than on the statement's.
 LetterParts::TransferFormPositions transferFormPositions() {
@@ -66,7 +62,8 @@ TMahnung::TMahnung(const QString& year, DunningLevel level)
     LetterParts::TransferFormContent form;
     form.year = year;
     form.amount = [](const Query& row) {
-        return euros(DunningAmounts::fromRow(row).totalCents(), QStringLiteral("%8.2f"));
+        return NumberFormat::formatCents(DunningAmounts::fromRow(row).totalCents(),
+                                         QStringLiteral("%8.2f"));
     };
     form.payableCents = [](const Query& row) { return DunningAmounts::fromRow(row).totalCents(); };
     form.printDate = true;
@@ -125,9 +122,9 @@ void TMahnung::DetailBand1BeforePrint(ReportBandContext& context) {
         QStringLiteral("Ihre Rechnung für das Jahr %1 war am %2 fällig.")
             .arg(m_year, GermanDate::format(row.value(QStringLiteral("Zahlfrist")).toDate())));
     context.setCaption(QStringLiteral("billAmount"),
-                       euros(amounts.billCents, QStringLiteral("%8.2f")));
+                       NumberFormat::formatCents(amounts.billCents, QStringLiteral("%8.2f")));
     context.setCaption(QStringLiteral("feeAmount"),
-                       euros(amounts.feeCents, QStringLiteral("0.00")));
+                       NumberFormat::formatCents(amounts.feeCents, QStringLiteral("0.00")));
     context.setCaption(QStringLiteral("totalAmount"),
-                       euros(amounts.totalCents(), QStringLiteral("%8.2f")));
+                       NumberFormat::formatCents(amounts.totalCents(), QStringLiteral("%8.2f")));
 }
