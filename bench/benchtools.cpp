@@ -1,6 +1,8 @@
 #include "benchtools.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -36,8 +38,13 @@ QString verdict(double ratio, double target) {
     return ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel");
 }
 
-void QuietInteraction::showMessage(const QString& text) {
+void QuietInteraction::showError(const QString& text) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+bool freshCopy(const QString& original, const QString& folder) {
+    QDir(folder).removeRecursively();
+    return QDir().mkpath(folder) && QFile::copy(original, folder + QStringLiteral("/parzelle.mdb"));
 }
 
 void say(const QString& line) {

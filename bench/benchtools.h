@@ -16,20 +16,26 @@ void say(const QString& line);
 // "OK" when a ratio meets its target, in the benchmarks' German.
 QString verdict(double ratio, double target);
 
-// Says yes to every question, writes messages to the error output and shows nothing: the
-// benchmarks are not interested in windows.
+// Says yes to every question, saves to `saveTarget`, writes errors to the error output and
+// shows nothing: the benchmarks are not interested in windows.
 class QuietInteraction : public Interaction {
+public:
+    QString saveTarget;
+
 protected:
-    void showMessage(const QString& text) override;
-    void showError(const QString& text) override { showMessage(text); }
+    void showMessage(const QString&) override {}
+    void showError(const QString& text) override;
     bool showYesNoQuestion(const QString&) override { return true; }
     bool showOkCancelQuestion(const QString&) override { return true; }
-    QString showSaveDialog(const FileDialogRequest&) override { return {}; }
+    QString showSaveDialog(const FileDialogRequest&) override { return saveTarget; }
     QString showOpenDialog(const FileDialogRequest&) override { return {}; }
     void showPreview(const ReportDocument&) override {}
     void showProgress(const Progress&) override {}
     void hideProgress() override {}
 };
+
+// A fresh copy of the original database as `folder`/parzelle.mdb, for a run that changes it.
+bool freshCopy(const QString& original, const QString& folder);
 
 // Runs a script in the engine's own shell on a database, output discarded; returns the seconds
 // it took, or -1 when the shell is not installed.

@@ -77,11 +77,6 @@ QString writeDatabase(const QString& path, int plots, int entries,
     return error;
 }
 
-bool freshCopy(const QString& original, const QString& folder) {
-    QDir(folder).removeRecursively();
-    return QDir().mkpath(folder) && QFile::copy(original, folder + QStringLiteral("/parzelle.mdb"));
-}
-
 QString quoted(const QVariant& value) {
     if (value.isNull())
         return QStringLiteral("NULL");

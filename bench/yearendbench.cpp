@@ -29,31 +29,6 @@ constexpr int runs = 5;
 constexpr double yearChangeTarget = 1.5;
 constexpr double backupTarget = 1.2;
 
-// Says yes to everything and saves to one file; messages go to the error output.
-class BenchInteraction : public Interaction {
-public:
-    QString target;
-
-protected:
-    void showMessage(const QString&) override {}
-    void showError(const QString& text) override {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
-    }
-    bool showYesNoQuestion(const QString&) override { return true; }
-    bool showOkCancelQuestion(const QString&) override { return true; }
-    QString showSaveDialog(const FileDialogRequest&) override { return target; }
-    QString showOpenDialog(const FileDialogRequest&) override { return {}; }
-    void showPreview(const ReportDocument&) override {}
-    void showProgress(const Progress&) override {}
-    void hideProgress() override {}
-};
-
-// A fresh copy of the original for every run: the year change empties the journals.
-bool freshCopy(const QString& original, const QString& folder) {
-    QDir(folder).removeRecursively();
-    return QDir().mkpath(folder) && QFile::copy(original, folder + QStringLiteral("/parzelle.mdb"));
-}
-
 QList<double> measureYearChange(const QString& original, const QString& folder,
                                 QStringList& statements) {
     QList<double> seconds;
@@ -61,7 +36,7 @@ QList<double> measureYearChange(const QString& original, const QString& folder,
         if (!freshCopy(original, folder))
             return {};
         QDir::setCurrent(folder);
-        BenchInteraction interaction;
+        QuietInteraction interaction;
         DM1 dm(interaction);
         if (!dm.connectDatabase())
             return {};
@@ -115,13 +90,13 @@ QList<double> measureBackup(const QString& original, const QString& folder) {
     if (!freshCopy(original, folder))
         return seconds;
     QDir::setCurrent(folder);
-    BenchInteraction interaction;
-    interaction.target = folder + QStringLiteral("/kopie.mdb");
+    QuietInteraction interaction;
+    interaction.saveTarget = folder + QStringLiteral("/kopie.mdb");
     DM1 dm(interaction);
     if (!dm.connectDatabase())
         return seconds;
     for (int i = 0; i <= runs; ++i) {
-        QFile::remove(interaction.target);
+        QFile::remove(interaction.saveTarget);
         QElapsedTimer timer;
         timer.start();
         const Backup::Outcome outcome = Backup(dm, interaction).run(folder);
@@ -141,7 +116,7 @@ QString figures(const QString& what, double lunetra, double shell, double target
         .arg(shell, 0, 'f', 3)
         .arg(ratio, 0, 'f', 2)
         .arg(target, 0, 'f', 1)
-        .arg(ratio <= target ? QStringLiteral("OK") : QStringLiteral("über dem Ziel"));
+        .arg(verdict(ratio, target));
 }
 
 } // namespace
