@@ -5,6 +5,7 @@
 #include "data/girocodesetting.h"
 #include "data/query.h"
 #include "data/rounding.h"
+#include "framework/numberformat.h"
 #include "framework/reportstyle.h"
 
 namespace LetterParts {
@@ -103,6 +104,12 @@ QString transferReference(const Query& row, const TransferFormContent& content) 
     return reference;
 }
 
+qint64 payableCents(const Query& row, const TransferFormContent& content) {
+    return content.payableCents
+               ? content.payableCents(row)
+               : Rounding::wholeCents(row.number(QStringLiteral("gesamt"))).value_or(0);
+}
+
 QString giroCodePayload(const Query& row, const TransferFormContent& content) {
     if (!GiroCodeSetting::isOn(row.value(GiroCodeSetting::column())))
         return {};
@@ -110,10 +117,7 @@ QString giroCodePayload(const Query& row, const TransferFormContent& content) {
     transfer.bic = row.text(QStringLiteral("Kto"));
     transfer.recipient = row.text(QStringLiteral("Verein"));
     transfer.iban = row.text(QStringLiteral("Bank"));
-    transfer.amountCents =
-        content.payableCents
-            ? content.payableCents(row)
-            : Rounding::wholeCents(row.number(QStringLiteral("gesamt"))).value_or(0);
+    transfer.amountCents = payableCents(row, content);
     transfer.reference = transferReference(row, content);
     return GiroCode::payload(transfer);
 }
@@ -152,8 +156,13 @@ void addTransferForm(ReportBand& detail, const QPointF& bandCorner,
     field(QStringLiteral("Verein"), at.left, at.recipientY);
     field(QStringLiteral("Bank"), at.left, at.ibanY);
     field(QStringLiteral("Kto"), at.left, at.bicY);
-    if (content.amount)
-        detail.addExpression(content.amount, box(at.amount.x(), at.amount.y(), 40), form);
+    if (content.printAmount)
+        detail.addExpression(
+            [content](const Query& row) {
+                return NumberFormat::formatCents(payableCents(row, content),
+                                                 QStringLiteral("%8.2f"));
+            },
+            box(at.amount.x(), at.amount.y(), 40), form);
 
     // "Abrechng. " has a box of its own width, so that the year stands in its column.
     detail.addLabel(QString(), QStringLiteral("Abrechng. "), box(at.left, at.referenceY, 27.3),

@@ -69,9 +69,9 @@ struct TransferFormPositions {
 // filled in.
 struct TransferFormContent {
     QString year; // of the bill, in the reference
-    // The amount as the form shows it ("%8.2f", leading blanks included); none leaves the
-    // box for the payer (the statement).
-    std::function<QString(const Query&)> amount;
+    // Whether the form's amount box shows what the member is asked to pay ("%8.2f", leading
+    // blanks included); otherwise it is left for the payer (the statement).
+    bool printAmount = false;
     // A column printed as the second reference line (the statement's `varzahlgrd`); empty:
     // none.
     QString secondReferenceColumn;
@@ -85,6 +85,8 @@ struct TransferFormContent {
 // The reference as the form prints it, on one line: "Abrechng. 2026 Parz. 16", followed by
 // the second reference line when the letter has one and it is not empty.
 QString transferReference(const Query& row, const TransferFormContent& content);
+// What the member is asked to pay, in cents.
+qint64 payableCents(const Query& row, const TransferFormContent& content);
 // What the GiroCode of the row's transfer says; empty when the parameter row turns the code
 // off or the transfer cannot be valid (nothing to pay, an IBAN that fails its check).
 QString giroCodePayload(const Query& row, const TransferFormContent& content);

@@ -61,10 +61,7 @@ TMahnung::TMahnung(const QString& year, DunningLevel level)
 
     LetterParts::TransferFormContent form;
     form.year = year;
-    form.amount = [](const Query& row) {
-        return NumberFormat::formatCents(DunningAmounts::fromRow(row).totalCents(),
-                                         QStringLiteral("%8.2f"));
-    };
+    form.printAmount = true;
     form.payableCents = [](const Query& row) { return DunningAmounts::fromRow(row).totalCents(); };
     form.printDate = true;
     LetterParts::addTransferForm(band, QPointF(bandLeft, bandTop), form, transferFormPositions());
