@@ -11,7 +11,6 @@
 #include "framework/navigatorbar.h"
 #include "framework/tablemodel.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -111,7 +110,7 @@ QMenu* CashJournalForm::addPrintMenu(const QString& cashReportCaption) {
     m_printMenu = m_menuBar->addMenu(QStringLiteral("&Vorschau/Druck"));
     addCommand(m_printMenu, cashReportCaption, [this] {
         if (m_grid->storePendingRow())
-            CashReport::run(m_dm, m_interaction, m_book, &CashJournalForm::setBusy);
+            CashReport::run(m_dm, m_interaction, m_book);
     });
     addCommand(m_printMenu, QStringLiteral("Summenliste Belegarten"), [this] {
         if (m_grid->storePendingRow())
@@ -165,13 +164,6 @@ void CashJournalForm::runChild(QDialog* window) {
         return;
     window->exec();
     activate();
-}
-
-void CashJournalForm::setBusy(bool busy) {
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
 }
 
 void CashJournalForm::closeCommand() {

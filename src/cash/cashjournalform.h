@@ -59,8 +59,6 @@ protected:
     QAction* addCommand(QMenuBar* bar, const QString& text, std::function<void()> command);
     // Runs a window opened from this one, and activates this one again when it closes.
     void runChild(QDialog* window);
-    // Shows or takes back the wait cursor while a command works.
-    static void setBusy(bool busy);
     virtual void closeCommand();
 
     void keyPressEvent(QKeyEvent* event) override;

@@ -7,6 +7,7 @@
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
+#include "framework/busycursor.h"
 
 namespace CashReport {
 
@@ -51,14 +52,12 @@ ReportDocument layout(DM1& dm, const CashBook& book, const QDate& printDate) {
     return report.layout(dm.berichtQuery(), heading, printDate);
 }
 
-void run(DM1& dm, Interaction& interaction, const CashBook& book,
-         const std::function<void(bool busy)>& busy) {
+void run(DM1& dm, Interaction& interaction, const CashBook& book) {
     ArtcheckPause pause(dm);
     QString error;
     ReportDocument document;
     {
-        if (busy)
-            busy(true);
+        BusyCursor busy;
         ProgressScope progress(interaction, QStringLiteral("Kassenbericht"),
                                QStringLiteral("Die Salden werden berechnet und der Kassenbericht "
                                               "wird aufgebaut …"));
@@ -67,8 +66,6 @@ void run(DM1& dm, Interaction& interaction, const CashBook& book,
         if (error.isEmpty())
             document = layout(dm, book);
         progress.setPercent(100);
-        if (busy)
-            busy(false);
     }
     if (!error.isEmpty()) {
         interaction.reportError(

@@ -5,8 +5,6 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
-
 class DM1;
 class Interaction;
 struct CashBook;
@@ -23,10 +21,9 @@ QString prepare(DM1& dm, const CashBook& book);
 // The report over berichtQuery as prepare() left it.
 ReportDocument layout(DM1& dm, const CashBook& book, const QDate& printDate = QDate::currentDate());
 
-// The whole command, with the voucher-type checks off while it works and the preview is open.
-// `busy` is told when the work starts and when it ends, before any message or the preview
-// appears. A failure is reported.
-void run(DM1& dm, Interaction& interaction, const CashBook& book,
-         const std::function<void(bool busy)>& busy = {});
+// The whole command, with the voucher-type checks off while it works and the preview is open,
+// and the wait cursor while it works, taken back before any message or the preview appears. A
+// failure is reported.
+void run(DM1& dm, Interaction& interaction, const CashBook& book);
 
 } // namespace CashReport

@@ -6,6 +6,7 @@
 
 #include "data/dm1.h"
 #include "data/interaction.h"
+#include "framework/busycursor.h"
 #include "framework/datagrid.h"
 #include "framework/tablemodel.h"
 #include "reports/plottotalsreport.h"
@@ -57,9 +58,11 @@ void THauptkasseform::transferPaidInvoices() {
     });
     // Thousands of new entries are shown once, at the end.
     model()->setSuspended(true);
-    setBusy(true);
-    const PaidInvoiceTransfer::Result result = transfer.run();
-    setBusy(false);
+    PaidInvoiceTransfer::Result result;
+    {
+        BusyCursor busy;
+        result = transfer.run();
+    }
     m_progress->hide();
     m_progress->reset();
     model()->setSuspended(false);

@@ -1,10 +1,10 @@
 #include "yearend/backup.h"
 
-#include "yearend/busycursor.h"
 #include "yearend/databasecopy.h"
 
 #include "data/dm1.h"
 #include "data/interaction.h"
+#include "framework/busycursor.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
 #include "yearend/restore.h"
 
 #include "yearend/backup.h"
-#include "yearend/busycursor.h"
 #include "yearend/databasecopy.h"
 
 #include "data/databasecheck.h"
 #include "data/dm1.h"
 #include "data/interaction.h"
+#include "framework/busycursor.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "yearend/yearchange.h"
 
-#include "yearend/busycursor.h"
 #include "yearend/databasecopy.h"
 
 #include "data/billamounts.h"
@@ -9,6 +8,7 @@
 #include "data/interaction.h"
 #include "data/rounding.h"
 #include "data/transaction.h"
+#include "framework/busycursor.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "yearend/busycursor.h"
+#include "framework/busycursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>
