@@ -21,8 +21,8 @@ QString lowestUsedCode(DM1& dm, const CashBook& book) {
     book.journal(dm).checkBrowseMode();
     Query& lookup = dm.lookupQuery();
     // An entry without a code, as the blank first entry of a new book, names no code.
-    lookup.setSql({QStringLiteral("select art,bezeichnung from %1").arg(book.journalTable),
-                   QStringLiteral("where art <> ''"), QStringLiteral("order by art")});
+    lookup.setSql({QStringLiteral("select art from %1").arg(book.journalTable),
+                   QStringLiteral("where art <> ''"), QStringLiteral("order by art limit 1")});
     if (!lookup.open() || lookup.isEmpty())
         return {};
     lookup.first();
