@@ -63,9 +63,7 @@ Result PaidInvoiceTransfer::run(const QDate& bookingDate) {
 Result PaidInvoiceTransfer::book(const QDate& bookingDate) {
     // What is due, worked out in full before anything is written.
     InvoiceEntries::Context context;
-    Table& opening = m_dm.anfanghaupt();
-    opening.open();
-    context.year = opening.text(QStringLiteral("Jahr"));
+    context.year = m_dm.mainBookYear();
     for (const CustomItem& item : CustomItems::all()) {
         if (const auto type = m_dm.findVoucherType(item.voucherType))
             context.customTypes.insert(item.voucherType, {type->bezeichnung, type->einzahlung});

@@ -21,10 +21,8 @@ QString open(DM1& dm, const CashBook& book) {
 }
 
 ReportDocument layout(DM1& dm, const CashBook& book, const QDate& printDate) {
-    Table& opening = dm.anfanghaupt();
-    opening.open();
     Tlisteba report;
-    return report.layout(dm.baQuery(), book.label, opening.text(QStringLiteral("Jahr")), printDate);
+    return report.layout(dm.baQuery(), book.label, dm.mainBookYear(), printDate);
 }
 
 void run(DM1& dm, Interaction& interaction, const CashBook& book) {

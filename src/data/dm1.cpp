@@ -180,6 +180,11 @@ bool DM1::isConnected() const {
     return m_connection.isOpen();
 }
 
+QString DM1::mainBookYear() {
+    m_anfanghaupt->open();
+    return m_anfanghaupt->text(QStringLiteral("Jahr"));
+}
+
 std::optional<VoucherType> DM1::findVoucherType(const QString& art) {
     m_konto->open();
     QSqlQuery query(m_connection.connection());

@@ -57,6 +57,9 @@ public:
     void setLastRunningNumber(int number) { m_lastRunningNumber = number; }
 
     std::optional<VoucherType> findVoucherType(const QString& art);
+    // The year the books are kept for, as the main cash book's opening balance holds it; the
+    // table is opened first when it is not open.
+    QString mainBookYear();
 
     Table& parzelle() { return *m_parzelle; }
     Table& param() { return *m_param; }

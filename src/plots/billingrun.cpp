@@ -374,9 +374,7 @@ bool BillingRun::restoreRawConsumption() {
 }
 
 void BillingRun::showStatements() {
-    Table& openingBalance = m_dm.anfanghaupt();
-    openingBalance.open();
-    const QString year = openingBalance.text(QStringLiteral("Jahr"));
+    const QString year = m_dm.mainBookYear();
     Query& print = m_dm.DruckQuery();
     print.setSql(
         {QStringLiteral("select * from parzelle,param,nfelder"), QStringLiteral("order by nr")});

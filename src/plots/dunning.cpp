@@ -96,8 +96,6 @@ void Dunning::printLetters(DunningLevel level, const QDate& printDate) {
                                "Mahnung noch einmal, bevor Sie die Briefe verschicken.\n") +
                 EngineError::describe(error));
     }
-    Table& openingBalance = m_dm.anfanghaupt();
-    openingBalance.open();
-    TMahnung letters(openingBalance.text(QStringLiteral("Jahr")), level);
+    TMahnung letters(m_dm.mainBookYear(), level);
     m_interaction.showReport(letters.layout(unpaidList(), printDate));
 }

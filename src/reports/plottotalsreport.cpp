@@ -15,11 +15,9 @@ ReportDocument layout(DM1& dm, const QDate& printDate) {
     rows.open();
     Table& parameters = dm.param();
     parameters.open();
-    Table& opening = dm.anfanghaupt();
-    opening.open();
     TParzellensummen report;
-    return report.layout(rows, parameters.text(QStringLiteral("Verein")),
-                         opening.text(QStringLiteral("Jahr")), printDate);
+    return report.layout(rows, parameters.text(QStringLiteral("Verein")), dm.mainBookYear(),
+                         printDate);
 }
 
 void run(DM1& dm, Interaction& interaction) {
