@@ -12,14 +12,13 @@ Table& CashBook::openingBalance(DM1& dm) const {
 
 const CashBook& CashBook::main() {
     static const CashBook book{Kind::Main, QStringLiteral("Hauptkasse"),
-                               QStringLiteral("hauptkasse"), QStringLiteral("hauptanfangsw"),
+                               QStringLiteral("hauptkasse"),
                                QStringLiteral("datum, lfd_nr, rowid")};
     return book;
 }
 
 const CashBook& CashBook::petty() {
     static const CashBook book{Kind::Petty, QStringLiteral("Handkasse"),
-                               QStringLiteral("handkasse"), QStringLiteral("handanfangsw"),
-                               QStringLiteral("lfd_nr, rowid")};
+                               QStringLiteral("handkasse"), QStringLiteral("lfd_nr, rowid")};
     return book;
 }

@@ -12,7 +12,6 @@ struct CashBook {
     Kind kind;
     QString label;        // "Hauptkasse", as the windows and reports name the book
     QString journalTable; // the journal's table
-    QString openingTable; // the table of its opening balance
     QString reportOrder;  // the cash report lists the main book by date, the petty by number
 
     bool isMain() const { return kind == Kind::Main; }

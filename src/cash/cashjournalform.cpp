@@ -56,14 +56,14 @@ CashJournalForm::CashJournalForm(DM1& dm, Interaction& interaction, const CashBo
     makeDataEntryWindow(this);
 
     m_menuBar = new QMenuBar(this);
-    m_fileMenu = m_menuBar->addMenu(QStringLiteral("&Datei"));
-    addCommand(m_fileMenu, QStringLiteral("&Anfangsbestand eingeben"),
+    QMenu* fileMenu = m_menuBar->addMenu(QStringLiteral("&Datei"));
+    addCommand(fileMenu, QStringLiteral("&Anfangsbestand eingeben"),
                [this] { runChild(m_openingBalanceWindow); });
-    addCommand(m_fileMenu, QStringLiteral("&Konto bearbeiten"),
+    addCommand(fileMenu, QStringLiteral("&Konto bearbeiten"),
                [this] { runChild(m_voucherTypesWindow); });
-    addCommand(m_fileMenu, QStringLiteral("&Belegart selektieren"),
+    addCommand(fileMenu, QStringLiteral("&Belegart selektieren"),
                [this] { runChild(m_selectionWindow); });
-    addCommand(m_fileMenu, QStringLiteral("&Schließen"), [this] { closeCommand(); });
+    addCommand(fileMenu, QStringLiteral("&Schließen"), [this] { closeCommand(); });
 
     Table& journal = book.journal(dm);
     m_navigator =
@@ -107,16 +107,16 @@ CashJournalForm::CashJournalForm(DM1& dm, Interaction& interaction, const CashBo
 }
 
 QMenu* CashJournalForm::addPrintMenu(const QString& cashReportCaption) {
-    m_printMenu = m_menuBar->addMenu(QStringLiteral("&Vorschau/Druck"));
-    addCommand(m_printMenu, cashReportCaption, [this] {
+    QMenu* printMenu = m_menuBar->addMenu(QStringLiteral("&Vorschau/Druck"));
+    addCommand(printMenu, cashReportCaption, [this] {
         if (m_grid->storePendingRow())
             CashReport::run(m_dm, m_interaction, m_book);
     });
-    addCommand(m_printMenu, QStringLiteral("Summenliste Belegarten"), [this] {
+    addCommand(printMenu, QStringLiteral("Summenliste Belegarten"), [this] {
         if (m_grid->storePendingRow())
             SumList::run(m_dm, m_interaction, m_book);
     });
-    return m_printMenu;
+    return printMenu;
 }
 
 QAction* CashJournalForm::addCommand(QMenu* menu, const QString& text,

@@ -28,7 +28,6 @@ public:
     NavigatorBar* navigator() const { return m_navigator; }
     QLabel* yearLabel() const { return m_yearLabel; }
     QAction* action(const QString& text) const;
-    const CashBook& book() const { return m_book; }
 
     void setOpeningBalanceWindow(QDialog* window) { m_openingBalanceWindow = window; }
     void setVoucherTypesWindow(QDialog* window) { m_voucherTypesWindow = window; }
@@ -51,7 +50,6 @@ protected:
     // The heading row, for what one book's window adds to it.
     QHBoxLayout* heading() const { return m_heading; }
     QMenuBar* menuBar() const { return m_menuBar; }
-    QMenu* fileMenu() const { return m_fileMenu; }
     // Adds the menu "&Vorschau/Druck" to the bar with the cash report under the given caption
     // and the sum list, and returns it.
     QMenu* addPrintMenu(const QString& cashReportCaption);
@@ -75,8 +73,6 @@ private:
     QDialog* m_voucherTypesWindow = nullptr;
     QDialog* m_selectionWindow = nullptr;
     QMenuBar* m_menuBar = nullptr;
-    QMenu* m_fileMenu = nullptr;
-    QMenu* m_printMenu = nullptr;
     QHBoxLayout* m_heading = nullptr;
     NavigatorBar* m_navigator = nullptr;
     QLabel* m_yearLabel = nullptr;

@@ -3,8 +3,11 @@
 #include "data/dm1.h"
 #include "data/transaction.h"
 
-namespace SystemVoucherTypes {
+#include <QStringList>
 
+namespace {
+
+// "30" to "60".
 const QStringList& codes() {
     static const QStringList all = [] {
         QStringList list;
@@ -15,9 +18,9 @@ const QStringList& codes() {
     return all;
 }
 
-bool isSystemCode(const QString& code) {
-    return codes().contains(code);
-}
+} // namespace
+
+namespace SystemVoucherTypes {
 
 QString rebuild(DM1& dm) {
     Table& types = dm.konto();

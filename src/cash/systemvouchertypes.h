@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class DM1;
 
@@ -9,11 +8,6 @@ class DM1;
 // rows live in syskonto, and konto gets a fresh copy of them whenever the main cash book is
 // opened, beside the treasurer's own codes.
 namespace SystemVoucherTypes {
-
-// "30" to "60".
-const QStringList& codes();
-// Whether a code is one of them, as text.
-bool isSystemCode(const QString& code);
 
 // Replaces the codes 30 to 60 in konto by the rows of syskonto in one unit of work, then
 // shows konto afresh. A failure leaves konto as it was; returns the engine's text, empty on

@@ -11,15 +11,17 @@ namespace {
 // The plots a letter goes to; marking and listing must agree on them.
 const QString unpaid = QStringLiteral("where not gezahlt");
 
+// Whether a bill due on that date is overdue today: a due date is set and has passed. On the
+// due date itself it is not.
+bool isOverdue(const QDate& dueDate, const QDate& today) {
+    return dueDate.isValid() && today > dueDate;
+}
+
 } // namespace
 
 Dunning::Dunning(DM1& dm, Interaction& interaction)
     : m_dm(dm)
     , m_interaction(interaction) {}
-
-bool Dunning::isOverdue(const QDate& dueDate, const QDate& today) {
-    return dueDate.isValid() && today > dueDate;
-}
 
 QDate Dunning::dueDate() {
     Table& parameters = m_dm.param();

@@ -16,9 +16,6 @@ class Dunning {
 public:
     Dunning(DM1& dm, Interaction& interaction);
 
-    // Whether a bill due on that date is overdue today: a due date is set and has passed. On
-    // the due date itself it is not.
-    static bool isOverdue(const QDate& dueDate, const QDate& today);
     // Why the list of unpaid plots does not open today, in German; empty when it does.
     QString whyNotOverdue(const QDate& today = QDate::currentDate());
 
@@ -36,12 +33,11 @@ public:
     // is reported, and the letters are shown all the same.
     void printLetters(DunningLevel level, const QDate& printDate = QDate::currentDate());
 
+private:
+    QDate dueDate();
     // Marks every unpaid plot as dunned, in one statement. Returns the engine's error text,
     // empty on success.
     QString markUnpaidPlots();
-
-private:
-    QDate dueDate();
 
     DM1& m_dm;
     Interaction& m_interaction;
