@@ -67,7 +67,6 @@ void THauptkasseform::transferPaidInvoices() {
     m_progress->reset();
     model()->setSuspended(false);
     grid()->showTableRow();
-    m_dm.setArtcheck(true);
     if (!result.completed())
         m_interaction.reportError(result.message);
 }
