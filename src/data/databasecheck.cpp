@@ -1,9 +1,9 @@
 #include "data/databasecheck.h"
 
 #include "data/schema.h"
+#include "data/sqliteconnection.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -105,19 +105,12 @@ Database::OpenResult inspectFile(const QString& filePath) {
     if (!info.exists() || !info.isFile())
         return {Database::OpenStatus::Missing, QStringLiteral("Die Datei „%1“ gibt es nicht.")
                                                    .arg(QDir::toNativeSeparators(filePath))};
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(info.absoluteFilePath()).constData(), &db,
-                                   SQLITE_OPEN_READONLY, nullptr);
-    Database::OpenResult result;
-    if (rc != SQLITE_OK)
-        result = {
-            Database::OpenStatus::NotADatabase,
-            QStringLiteral("Die Datei „%1“ kann nicht gelesen werden:\n%2")
-                .arg(QDir::toNativeSeparators(filePath), QString::fromUtf8(sqlite3_errmsg(db)))};
-    else
-        result = inspect(db, filePath);
-    sqlite3_close(db);
-    return result;
+    SqliteConnection connection;
+    if (!connection.open(info.absoluteFilePath(), SQLITE_OPEN_READONLY))
+        return {Database::OpenStatus::NotADatabase,
+                QStringLiteral("Die Datei „%1“ kann nicht gelesen werden:\n%2")
+                    .arg(QDir::toNativeSeparators(filePath), connection.error())};
+    return inspect(connection.handle(), filePath);
 }
 
 } // namespace DatabaseCheck

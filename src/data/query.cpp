@@ -58,6 +58,8 @@ bool Query::open() {
             const QString base = field;
             for (int n = 1; m_fieldIndex.contains(field.toLower()); ++n)
                 field = base + QStringLiteral("_%1").arg(n);
+            // Callers mostly write a name as the engine does; that finds it without a copy.
+            m_fieldIndex.insert(field, i);
             m_fieldIndex.insert(field.toLower(), i);
             m_fields << field;
         }
@@ -111,7 +113,9 @@ QVariant Query::value(const QString& field) const {
 }
 
 QVariant Query::valueAt(int index, const QString& field) const {
-    const int i = m_fieldIndex.value(field.toLower(), -1);
+    const auto exact = m_fieldIndex.constFind(field);
+    const int i =
+        exact != m_fieldIndex.constEnd() ? exact.value() : m_fieldIndex.value(field.toLower(), -1);
     if (i < 0 || index < 0 || index >= m_rows.size())
         return {};
     return m_rows.at(index).at(i);

@@ -54,7 +54,7 @@ private:
     bool m_open = false;
     QString m_lastError;
     QStringList m_fields;
-    QHash<QString, int> m_fieldIndex; // lower-case name
+    QHash<QString, int> m_fieldIndex; // the name as the engine gives it, and in lower case
     QList<QVariantList> m_rows;
     int m_current = 0;
 };

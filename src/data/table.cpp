@@ -228,19 +228,12 @@ bool Table::setOrder(const QString& column, const std::optional<QCollator>& coll
 int Table::indexWhere(const QString& column,
                       const std::function<bool(const QVariant&)>& test) const {
     const int c = columnIndex(column);
-    if (!isOpen() || c < 0)
+    if (!isOpen() || c < 0 || c != m_orderColumn)
         return -1;
-    QSqlQuery query(m_database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT rowid, %1 FROM %2")
-                        .arg(quoted(m_columns.at(c)), quoted(m_tableName))))
-        return -1;
-    QHash<qint64, QVariant> values;
-    while (query.next())
-        values.insert(query.value(0).toLongLong(), fromStorage(c, query.value(1)));
+    // The rows' keys are the stored values of this column, already in memory.
     for (int i = 0; i < m_rows.size(); ++i) {
         // The current row counts with what it holds now, stored or not.
-        if (test(i == m_current ? m_values.value(c) : values.value(m_rows.at(i).rowId)))
+        if (test(i == m_current ? m_values.value(c) : fromStorage(c, m_rows.at(i).key)))
             return i;
     }
     return -1;

@@ -70,7 +70,8 @@ public:
     // first; returns false when it could not be, or when there is no such column.
     bool setOrder(const QString& column, const std::optional<QCollator>& collator = {});
     // Index, in the current order, of the first row whose value of the column passes the
-    // test; -1 when none does.
+    // test; -1 when none does. The column is the one the rows are ordered by (see setOrder);
+    // for any other column the answer is -1.
     int indexWhere(const QString& column, const std::function<bool(const QVariant&)>& test) const;
 
     QStringList columns() const { return m_columns; }

@@ -15,9 +15,6 @@ public:
     // The range of a column as the schema declares it; a column it does not know is a figure.
     static ValueRange of(QStringView table, QStringView column);
 
-    Measure measure() const { return m_measure; }
-    double minimum() const { return m_minimum; }
-    double maximum() const { return m_maximum; }
     // False for anything outside, and for infinite and undefined values.
     bool contains(double value) const;
     // Why the typed text cannot stand in such a column, as a German sentence that names the

@@ -4,6 +4,7 @@
 #include "data/databasecheck.h"
 #include "data/engineerror.h"
 #include "data/schema.h"
+#include "data/sqliteconnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,21 +25,12 @@ namespace {
 
 using RowCounts = QHash<QString, qint64>;
 
-// A connection of its own, closed when it goes out of scope.
-struct OwnConnection {
-    sqlite3* db = nullptr;
-    ~OwnConnection() { sqlite3_close(db); }
-    QString error() const {
-        return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-    }
-};
-
-bool open(OwnConnection& connection, const QString& path, int flags) {
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &connection.db, flags, nullptr);
-    if (rc == SQLITE_OK)
-        sqlite3_busy_timeout(connection.db, 5000);
-    return rc == SQLITE_OK;
+// Opens a connection that waits up to five seconds for a lock held elsewhere.
+bool open(SqliteConnection& connection, const QString& path, int flags) {
+    if (!connection.open(path, flags))
+        return false;
+    sqlite3_busy_timeout(connection.handle(), 5000);
+    return true;
 }
 
 bool run(sqlite3* db, const char* sql) {
@@ -140,14 +132,14 @@ QString write(Database& live, const QString& targetPath) {
 
     // While a unit of work is open on the program's own connection, the engine cannot copy
     // from it; a second, reading connection sees the last committed state instead.
-    OwnConnection reader;
+    SqliteConnection reader;
     sqlite3* source = live.handle();
     if (!source)
         return QStringLiteral("Es besteht keine Verbindung zur Datenbank.");
     if (!sqlite3_get_autocommit(source)) {
         if (!open(reader, live.filePath(), SQLITE_OPEN_READONLY))
             return EngineError::describe(reader.error());
-        source = reader.db;
+        source = reader.handle();
         if (!run(source, "BEGIN"))
             return EngineError::describe(reader.error());
     }
@@ -165,22 +157,22 @@ QString write(Database& live, const QString& targetPath) {
     temporary.close();
 
     {
-        OwnConnection copy;
+        SqliteConnection copy;
         if (!open(copy, temporary.fileName(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
             return EngineError::describe(copy.error());
         // Room for every page, so the check after the copy reads the pages just written
         // instead of the disk.
-        run(copy.db, "PRAGMA cache_size = -262144");
+        run(copy.handle(), "PRAGMA cache_size = -262144");
         // A copy that fails is thrown away, so it needs no journal; and it is written through
         // to the disk once, while it is being checked, instead of at the engine's commit.
-        run(copy.db, "PRAGMA journal_mode = OFF");
-        run(copy.db, "PRAGMA synchronous = OFF");
-        error = backup(source, copy.db);
+        run(copy.handle(), "PRAGMA journal_mode = OFF");
+        run(copy.handle(), "PRAGMA synchronous = OFF");
+        error = backup(source, copy.handle());
         if (!error.isEmpty())
             return EngineError::describe(error);
         std::future<QString> flushed =
             std::async(std::launch::async, flushToDisk, temporary.fileName());
-        error = verify(copy.db, temporary.fileName(), counts);
+        error = verify(copy.handle(), temporary.fileName(), counts);
         const QString flushError = flushed.get();
         if (!error.isEmpty())
             return QStringLiteral("Die Kopie hat die Prüfung nicht bestanden:\n") + error;
@@ -204,10 +196,10 @@ QString readInto(Database& live, const QString& sourcePath) {
     sqlite3* target = live.handle();
     if (!target)
         return QStringLiteral("Es besteht keine Verbindung zur Datenbank.");
-    OwnConnection source;
+    SqliteConnection source;
     if (!open(source, QFileInfo(sourcePath).absoluteFilePath(), SQLITE_OPEN_READONLY))
         return EngineError::describe(source.error());
-    const QString error = backup(source.db, target);
+    const QString error = backup(source.handle(), target);
     return error.isEmpty() ? QString() : EngineError::describe(error);
 }
 

@@ -2,11 +2,14 @@
 
 #include "yearend/databasecopy.h"
 
+#include "cash/cashbook.h"
 #include "data/billamounts.h"
 #include "data/dm1.h"
 #include "data/engineerror.h"
 #include "data/interaction.h"
 #include "data/rounding.h"
+#include "data/schema.h"
+#include "data/table.h"
 #include "data/transaction.h"
 #include "framework/busycursor.h"
 
@@ -15,13 +18,10 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
-// One cash book as the year change sees it: its opening balance row and its journal.
+// One cash book as the year change sees it: the row of its opening balance, read before the
+// change, and its journal.
 struct YearChange::Book {
-    QString balanceTable;
-    QString balanceOrder; // the order the table object shows the rows in: its first is current
-    QString journalTable;
-    QString name;
-    Table* journal = nullptr;
+    const CashBook& cash;
 
     qint64 rowId = -1;
     QString year{}; // as stored, without surrounding blanks
@@ -44,6 +44,14 @@ bool isYear(const QString& text, int& number) {
     return number + 1 <= 9999;
 }
 
+// The order the table object shows a table's rows in, so the row read here is the one the
+// window shows first.
+QString rowOrder(const QString& tableName) {
+    const TableSchema* schema = Schema::table(tableName);
+    const QString orderBy = schema ? schema->orderBy : QString();
+    return orderBy.isEmpty() ? QStringLiteral("rowid") : orderBy + QStringLiteral(", rowid");
+}
+
 } // namespace
 
 YearChange::YearChange(DM1& dm, Interaction& interaction)
@@ -62,10 +70,8 @@ YearChange::Outcome YearChange::run() {
                                                  "Jahreswechsel ist nicht möglich."));
         return Outcome::Refused;
     }
-    Book main{QStringLiteral("hauptanfangsw"), QStringLiteral("nr, rowid"),
-              QStringLiteral("hauptkasse"), QStringLiteral("Hauptkasse"), &m_dm.Hauptkasse()};
-    Book petty{QStringLiteral("handanfangsw"), QStringLiteral("rowid"), QStringLiteral("handkasse"),
-               QStringLiteral("Handkasse"), &m_dm.Handkasse()};
+    Book main{CashBook::main()};
+    Book petty{CashBook::petty()};
     if (!readYears(main, petty))
         return Outcome::Refused;
 
@@ -120,14 +126,14 @@ bool YearChange::readYears(Book& main, Book& petty) {
     Database& database = m_dm.parzelleADOConnection();
     for (Book* book : {&main, &petty}) {
         // What the user typed last counts, stored as the table object would store it anyway.
-        Table& balances = book == &main ? m_dm.anfanghaupt() : m_dm.anfanghand();
+        Table& balances = book->cash.openingBalance(m_dm);
         if (balances.isOpen())
             balances.checkBrowseMode();
         QSqlQuery query(database.connection());
         query.setForwardOnly(true);
         const bool found =
             query.exec(QStringLiteral("SELECT rowid, Jahr, anfangswert FROM %1 ORDER BY %2 LIMIT 1")
-                           .arg(book->balanceTable, book->balanceOrder)) &&
+                           .arg(balances.tableName(), rowOrder(balances.tableName()))) &&
             query.next();
         const QString stored = found ? query.value(1).toString() : QString();
         if (!found || !isYear(stored.trimmed(), book->yearNumber)) {
@@ -135,7 +141,7 @@ bool YearChange::readYears(Book& main, Book& petty) {
                 QStringLiteral("Der Jahreswechsel ist nicht möglich: Das Jahr beim Anfangsbestand "
                                "der %1 („%2“) ist keine gültige Jahreszahl.\nBitte tragen Sie es "
                                "dort vierstellig ein, z. B. „%3“. Es wurde nichts verändert.")
-                    .arg(book->name, stored)
+                    .arg(book->cash.label, stored)
                     .arg(QDate::currentDate().year()));
             return false;
         }
@@ -148,11 +154,6 @@ bool YearChange::readYears(Book& main, Book& petty) {
 
 QString YearChange::rollOver(const Book& main, const Book& petty) {
     const QString plots = QStringLiteral("UPDATE parzelle SET ");
-    const QList<QStringList> afterMainBook = {
-        // This year's advances are credited with next year's bill; the advances stay.
-        {plots + QStringLiteral("Abschlag_Strom_Vorjahr = Abschlag_Strom, "
-                                "Abschlag_Wasser_Vorjahr = Abschlag_Wasser")},
-    };
     const QList<QStringList> plotsAndParameters = {
         // Each new reading becomes the old one; the year's consumption and amounts go.
         {plots + QStringLiteral("sza = szn, wza = wzn, Strom = 0, Wasser = 0, szn = 0, wzn = 0, "
@@ -177,10 +178,10 @@ QString YearChange::rollOver(const Book& main, const Book& petty) {
     };
 
     QString error = carryForward(main);
-    for (const QStringList& statement : afterMainBook) {
-        if (error.isEmpty())
-            error = runStatement(statement);
-    }
+    // This year's advances are credited with next year's bill; the advances stay.
+    if (error.isEmpty())
+        error = runStatement({plots + QStringLiteral("Abschlag_Strom_Vorjahr = Abschlag_Strom, "
+                                                     "Abschlag_Wasser_Vorjahr = Abschlag_Wasser")});
     if (error.isEmpty())
         error = emptyJournal(main);
     for (const QStringList& statement : plotsAndParameters) {
@@ -198,35 +199,35 @@ QString YearChange::rollOver(const Book& main, const Book& petty) {
 QString YearChange::carryForward(const Book& book) {
     Query& sums = m_dm.sumQuery();
     sums.setSql({QStringLiteral("select sum(%1.einnahme) as einnahme, sum(%1.ausgabe) as ausgabe")
-                     .arg(book.journalTable),
-                 QStringLiteral("from %1").arg(book.journalTable)});
+                     .arg(book.cash.journalTable),
+                 QStringLiteral("from %1").arg(book.cash.journalTable)});
     if (!sums.open())
         return sums.lastError();
     // Every entry is whole cents, and so is the balance carried into the new year.
     const double balance =
-        Rounding::roundHalfEven(book.openingBalance + sums.number(QStringLiteral("einnahme")) -
-                                    sums.number(QStringLiteral("ausgabe")),
-                                2);
+        Rounding::toCents(book.openingBalance + sums.number(QStringLiteral("einnahme")) -
+                          sums.number(QStringLiteral("ausgabe")));
     sums.close();
     return m_dm.parzelleADOConnection().execute(
         QStringLiteral("UPDATE %1 SET anfangswert = ?, Jahr = ? WHERE rowid = ?")
-            .arg(book.balanceTable),
+            .arg(book.cash.openingBalance(m_dm).tableName()),
         {balance, QString::number(book.yearNumber + 1), book.rowId});
 }
 
 QString YearChange::emptyJournal(const Book& book) {
     Query& remove = m_dm.deleteQuery();
-    remove.setSql({QStringLiteral("DELETE FROM %1").arg(book.journalTable)});
+    remove.setSql({QStringLiteral("DELETE FROM %1").arg(book.cash.journalTable)});
     const bool removed = remove.open();
     const QString error = remove.lastError();
     remove.close();
     if (!removed)
         return error;
     // Opening the empty journal gives it its blank first entry.
-    if (!book.journal->open() || book.journal->isEmpty()) {
-        const QString reason = book.journal->lastError();
+    Table& journal = book.cash.journal(m_dm);
+    if (!journal.open() || journal.isEmpty()) {
+        const QString reason = journal.lastError();
         return QStringLiteral("Die %1 konnte ihren ersten Eintrag nicht erhalten.%2")
-            .arg(book.name, reason.isEmpty() ? QString() : u'\n' + reason);
+            .arg(book.cash.label, reason.isEmpty() ? QString() : u'\n' + reason);
     }
     return {};
 }
