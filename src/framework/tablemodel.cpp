@@ -8,8 +8,9 @@ TableModel::TableModel(Table& table, const QList<GridColumn>& columns, QObject* 
     , m_table(table) {
     connect(&table, &Table::opened, this, &TableModel::reset);
     connect(&table, &Table::closed, this, &TableModel::reset);
-    for (auto signal : {&Table::currentChanged, &Table::stateChanged, &Table::rowsChanged})
+    for (auto signal : {&Table::stateChanged, &Table::rowsChanged})
         connect(&table, signal, this, &TableModel::tableChanged);
+    connect(&table, &Table::currentChanged, this, &TableModel::currentMoved);
     connect(&table, &Table::valueChanged, this, &TableModel::currentValueChanged);
     reset();
 }
@@ -65,6 +66,25 @@ void TableModel::tableChanged() {
     m_lastPosition = m_table.position();
     if (m_rowCount > 0)
         Q_EMIT dataChanged(index(0, 0), index(m_rowCount - 1, columnCount() - 1));
+}
+
+void TableModel::currentMoved() {
+    if (m_suspended)
+        return;
+    const int count = m_table.isOpen() ? m_table.rowCount() : 0;
+    if (count != m_rowCount) {
+        tableChanged();
+        return;
+    }
+    // Whatever a move stores or drops has already come as a state or row change; the move
+    // itself changes no stored value. Only the row left (now read from the cache) and the row
+    // reached (now read from the table) look different, so the cached rows stay.
+    const int previous = m_lastPosition;
+    m_lastPosition = m_table.position();
+    for (const int row : {previous, m_lastPosition}) {
+        if (row >= 0 && row < m_rowCount)
+            Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+    }
 }
 
 void TableModel::currentValueChanged(const QString& field) {

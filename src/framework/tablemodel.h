@@ -41,6 +41,7 @@ private:
     static constexpr int cachedBlocks = 32;
 
     void tableChanged();
+    void currentMoved();
     void currentValueChanged(const QString& field);
     void reset();
     int tableColumn(int column) const;

@@ -129,6 +129,7 @@ void TestCashWindows::typedEntryGetsItsNumberMonthAndText() {
     // Leaving the row stores it.
     QTest::keyClick(&grid, Qt::Key_Up);
     QCOMPARE(journal.state(), Table::State::Browse);
+    QCOMPARE(grid.gridModel().displayText(journal.position() + 1, 3), QStringLiteral("Porto"));
     QCOMPARE(
         scalar(QStringLiteral("SELECT lfd_nr || ' ' || datum || ' ' || monat || ' ' || "
                               "Bezeichnung || ' ' || Ausgabe FROM hauptkasse WHERE Art = '20'"))
