@@ -29,10 +29,8 @@ QList<GridColumn> journalColumns() {
     GridColumn date{QStringLiteral("Datum"), QStringLiteral("datum"), Kind::Date};
     date.width = 95;
     GridColumn type{QStringLiteral("Belegart"), QStringLiteral("Art"), Kind::Text};
-    type.maxLength = 8;
     type.width = 85;
     GridColumn text{QStringLiteral("Bezeichnung"), QStringLiteral("Bezeichnung"), Kind::Text};
-    text.maxLength = 50;
     text.width = 360;
     text.stretch = true;
     GridColumn income{QStringLiteral("Einnahme"), QStringLiteral("Einnahme"), Kind::Number};

@@ -14,10 +14,8 @@ namespace {
 
 QList<GridColumn> voucherTypeColumns() {
     GridColumn code(QStringLiteral("Belegartart"), QStringLiteral("art"));
-    code.maxLength = 8;
     code.width = 95;
     GridColumn text(QStringLiteral("Bezeichnung"), QStringLiteral("bezeichnung"));
-    text.maxLength = 50;
     text.width = 330;
     text.stretch = true;
     GridColumn income(QStringLiteral("Einnahme"), QStringLiteral("einzahlung"),

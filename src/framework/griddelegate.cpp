@@ -88,8 +88,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         } else {
             editor = new QLineEdit(parent);
         }
-        if (QLineEdit* edit = lineEditOf(editor); edit && column->maxLength > 0)
-            edit->setMaxLength(column->maxLength);
+        if (QLineEdit* edit = lineEditOf(editor)) {
+            const auto* model = qobject_cast<const GridModel*>(index.model());
+            if (const int size = model->maxLength(index.column()); size > 0)
+                edit->setMaxLength(size);
+        }
         break;
     }
     editor->setProperty(kindProperty, int(column->kind));

@@ -22,6 +22,10 @@ int GridModel::columnOf(const QString& field) const {
     return -1;
 }
 
+int GridModel::maxLength(int column) const {
+    return m_columns.at(column).maxLength;
+}
+
 QString GridModel::numberFormat(int column) const {
     return m_columns.at(column).format;
 }

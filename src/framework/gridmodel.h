@@ -33,6 +33,9 @@ public:
     // A number typed into a cell of the column, read as the locale writes numbers and checked
     // against what the column can hold and the decimals it shows.
     NumberInput readNumber(int column, const QString& text) const;
+    // Characters a text typed into the column may have: the column's own limit, or what its
+    // field holds; 0 for no limit.
+    virtual int maxLength(int column) const;
 
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -132,6 +132,11 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
     return true;
 }
 
+int TableModel::maxLength(int column) const {
+    const int own = GridModel::maxLength(column);
+    return own > 0 ? own : Schema::textSize(m_table.tableName(), gridColumn(column).field);
+}
+
 QString TableModel::numberFormat(int column) const {
     const QString own = GridModel::numberFormat(column);
     if (!own.isEmpty())

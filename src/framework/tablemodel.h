@@ -28,6 +28,7 @@ public:
     bool isEditable() const override { return true; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int maxLength(int column) const override;
     // Makes the row current in the table (storing the row left) and sets the field; the rules
     // may change or refuse the value.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
