@@ -13,9 +13,6 @@ public:
     DialogInteraction();
     ~DialogInteraction() override;
 
-    // The open progress window, for tests; null while none is open.
-    QProgressDialog* progressDialog() const { return m_progressDialog.get(); }
-
 protected:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;

@@ -13,7 +13,6 @@ public:
     bool isNull() const { return m_size == 0; }
     // Modules per side, without the quiet zone.
     int size() const { return m_size; }
-    bool isDark(int x, int y) const { return m_dark.testBit(y * m_size + x); }
     // Row by row, top to bottom.
     const QBitArray& modules() const { return m_dark; }
 

@@ -11,7 +11,6 @@ class QueryModel : public GridModel {
 public:
     QueryModel(Query& query, const QList<GridColumn>& columns, QObject* parent = nullptr);
 
-    Query& query() const { return m_query; }
     // Shows the query's rows anew, after it has been opened again.
     void refresh();
 
