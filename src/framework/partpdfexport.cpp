@@ -7,13 +7,17 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 PartPdfExport::PartPdfExport(const ReportDocument& document, Interaction& interaction)
     : m_document(document)
     , m_parts(document.parts())
     , m_interaction(interaction) {}
 
 bool PartPdfExport::isPossible(const ReportDocument& document) {
-    return !document.partTitle.isEmpty() && !document.parts().isEmpty();
+    return !document.partTitle.isEmpty() &&
+           std::any_of(document.pages.cbegin(), document.pages.cend(),
+                       [](const ReportPage& page) { return !page.partLabel.isEmpty(); });
 }
 
 QString PartPdfExport::fileName(const QString& title, const QString& label) {
