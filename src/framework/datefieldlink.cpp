@@ -2,7 +2,6 @@
 
 #include "framework/germandate.h"
 
-#include "data/interaction.h"
 #include "data/table.h"
 
 #include <QKeyEvent>
@@ -27,7 +26,7 @@ QDate DateFieldLink::typedDate() const {
 }
 
 bool DateFieldLink::commit() {
-    if (m_checking)
+    if (isRefusing())
         return false;
     m_edit->setModified(false);
     const QString text = m_edit->text().trimmed();
@@ -42,11 +41,7 @@ bool DateFieldLink::commit() {
         return true;
     }
     showStored();
-    m_checking = true;
-    m_interaction.inform(GermanDate::refusal(text));
-    m_checking = false;
-    returnFocusAfterRefusal(m_edit);
-    return false;
+    return refuse(m_edit, m_interaction, GermanDate::refusal(text));
 }
 
 void DateFieldLink::rowChanged() {

@@ -28,5 +28,4 @@ private:
 
     QLineEdit* m_edit;
     Interaction& m_interaction;
-    bool m_checking = false;
 };

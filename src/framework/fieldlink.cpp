@@ -2,6 +2,7 @@
 
 #include "framework/datagrid.h"
 
+#include "data/interaction.h"
 #include "data/table.h"
 
 #include <QApplication>
@@ -34,6 +35,20 @@ void FieldLink::store(const QVariant& value) {
     m_storing = false;
 }
 
+bool FieldLink::refuse(QLineEdit* edit, Interaction& interaction, const QString& reason) {
+    m_refusing = true;
+    interaction.inform(reason);
+    m_refusing = false;
+    // Not at once: the refusal may come while the focus is on its way to another control.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->isVisible() && edit->isEnabled()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        }
+    });
+    return false;
+}
+
 bool commitFocusedEdit(QWidget* window) {
     QWidget* focused = QApplication::focusWidget();
     if (!focused || !window->isAncestorOf(focused))
@@ -47,14 +62,4 @@ bool commitFocusedEdit(QWidget* window) {
     if (auto* edit = qobject_cast<QLineEdit*>(focused))
         Q_EMIT edit->editingFinished();
     return true;
-}
-
-void returnFocusAfterRefusal(QLineEdit* edit) {
-    // Not at once: the refusal may come while the focus is on its way to another control.
-    QTimer::singleShot(0, edit, [edit] {
-        if (edit->isVisible() && edit->isEnabled()) {
-            edit->setFocus(Qt::OtherFocusReason);
-            edit->selectAll();
-        }
-    });
 }

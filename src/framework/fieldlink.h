@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class Interaction;
 class Table;
 class QLineEdit;
 class QWidget;
@@ -34,17 +35,20 @@ protected:
     // Writes a value the user gave into the row.
     void store(const QVariant& value);
     bool isStoring() const { return m_storing; }
+    // Refuses what the box holds, once it shows the stored value again: says why, and gives
+    // the box the focus back with its text selected for typing anew. Returns false, what
+    // commit() then returns. Leaving the box for the message commits again; isRefusing()
+    // tells commit() to refuse that without a second message.
+    bool refuse(QLineEdit* edit, Interaction& interaction, const QString& reason);
+    bool isRefusing() const { return m_refusing; }
 
 private:
     Table& m_table;
     QString m_column;
     bool m_storing = false;
+    bool m_refusing = false; // the refusal message is up
 };
 
 // Ends the edit in the window's focused box, so that what it holds is stored. Returns false
 // when the box refused it (it has told the user why); the caller then stays where it is.
 bool commitFocusedEdit(QWidget* window);
-
-// Gives the focus back to a box whose input was refused, with its text selected for typing
-// anew, once the event that left the box is over.
-void returnFocusAfterRefusal(QLineEdit* edit);

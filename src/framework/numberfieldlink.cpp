@@ -3,7 +3,6 @@
 #include "framework/numberformat.h"
 #include "framework/numberinput.h"
 
-#include "data/interaction.h"
 #include "data/schema.h"
 #include "data/table.h"
 
@@ -59,7 +58,7 @@ void NumberFieldLink::edited() {
 }
 
 bool NumberFieldLink::commit() {
-    if (m_refusing)
+    if (isRefusing())
         return false;
     if (!m_editing) {
         refresh();
@@ -77,12 +76,8 @@ bool NumberFieldLink::commit() {
     }
     store(m_before);
     showStored();
-    m_refusing = true;
-    m_interaction.inform(input.error() +
-                         QStringLiteral(" Das Feld behält seinen bisherigen Wert."));
-    m_refusing = false;
-    returnFocusAfterRefusal(m_edit);
-    return false;
+    return refuse(m_edit, m_interaction,
+                  input.error() + QStringLiteral(" Das Feld behält seinen bisherigen Wert."));
 }
 
 void NumberFieldLink::rowChanged() {

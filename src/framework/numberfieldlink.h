@@ -45,7 +45,6 @@ private:
     QString m_format;
     ValueRange m_range;
     bool m_emptyToZero = false;
-    bool m_editing = false;  // typed into since it was last left
-    QVariant m_before;       // what the column held when the typing began
-    bool m_refusing = false; // the refusal message is up
+    bool m_editing = false; // typed into since it was last left
+    QVariant m_before;      // what the column held when the typing began
 };
